@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the tool's main job.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/instalar-dependencias.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j2
+exec build/bin/cotizador "$@"
