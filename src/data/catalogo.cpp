@@ -134,7 +134,7 @@ CatalogoProductos VincularCatalogo(const std::filesystem::path& archivo, std::st
          "[Esquema de Comisiones].Plazo;",
          {"Id", "Plazo"}, 32},
         {"Tablas de Mortalidad", "SELECT * FROM [Tablas de Mortalidad] ORDER BY rowid;", {"No"}, 101},
-        {"Descuento por Volumen", "SELECT * FROM [Descuento por Volumen] ORDER BY rowid;", {"Id"}, 31},
+        {"Descuento por Volumen", "SELECT * FROM [Descuento por Volumen] ORDER BY rowid;", {"Id"}, 32},
         {"Tarifas por Beneficio", "SELECT * FROM [Tarifas por Beneficio] ORDER BY rowid;",
          {"Producto", "Id", "Plazo de Seguro", "Plazo de Pago", "Dotal", "Edad Alcanzada", "Tabla de Tarifas"}, 0},
         {"Tarifas", "SELECT * FROM [Tarifas] ORDER BY rowid;", {"No", "18"}, 101},

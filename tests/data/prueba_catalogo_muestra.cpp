@@ -116,7 +116,7 @@ TEST_F(CatalogoMuestra, CadaTablaSeLeeConSusCamposEnPosicion) {
     EXPECT_EQ(com.Campos()[0], "Id");
     EXPECT_EQ(com.Campos()[1], "Plazo");
     EXPECT_EQ(com.Campos().size(), 32u);
-    EXPECT_EQ(C().datDescuentoVolumen.Fuente().Campos().size(), 31u);
+    EXPECT_EQ(C().datDescuentoVolumen.Fuente().Campos().size(), 32u);  // Id, Descripcion, 10 tiers
 }
 
 TEST_F(CatalogoMuestra, ProductosPorMonedaCubrenCadaTipoDePlanYCadaMetodo) {
@@ -294,11 +294,11 @@ TEST_F(CatalogoMuestra, DescuentoPorVolumenTerminaEnUnTramoDeLimiteCero) {
         double ultimo = 0;
         int n = 1;
         for (; n <= 10; ++n) {
-            double limite = dv.Campo(static_cast<size_t>(3 * (n - 1) + 1)).ComoDouble();
+            double limite = dv.Campo(static_cast<size_t>(3 * (n - 1) + 2)).ComoDouble();
             if (limite == 0) break;
             EXPECT_GT(limite, ultimo);
-            double a = dv.Campo(static_cast<size_t>(3 * (n - 1) + 2)).ComoDouble();
-            double b = dv.Campo(static_cast<size_t>(3 * (n - 1) + 3)).ComoDouble();
+            double a = dv.Campo(static_cast<size_t>(3 * (n - 1) + 3)).ComoDouble();
+            double b = dv.Campo(static_cast<size_t>(3 * (n - 1) + 4)).ComoDouble();
             EXPECT_GE(a - b, 0);
             ultimo = limite;
         }
@@ -310,8 +310,8 @@ TEST_F(CatalogoMuestra, DescuentoPorVolumenTerminaEnUnTramoDeLimiteCero) {
     auto descuento = [&](double suma) {
         double d = 0, limiteAnterior = 1;
         for (int n = 1; n <= 10 && suma > limiteAnterior; ++n) {
-            d = dv.Campo(static_cast<size_t>(3 * n - 1)).ComoDouble() - dv.Campo(static_cast<size_t>(3 * n)).ComoDouble();
-            limiteAnterior = dv.Campo(static_cast<size_t>(3 * n - 2)).ComoDouble();
+            d = dv.Campo(static_cast<size_t>(3 * n)).ComoDouble() - dv.Campo(static_cast<size_t>(3 * n + 1)).ComoDouble();
+            limiteAnterior = dv.Campo(static_cast<size_t>(3 * n - 1)).ComoDouble();
         }
         return d;
     };

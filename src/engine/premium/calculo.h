@@ -1,0 +1,120 @@
+#pragma once
+// The calculation engine: one entry, CalcularCotizacion, over a snapshot of the quote; the
+// steps are procedures over the engine state, named and ordered as the engine defines them.
+// Steps are public so that each one can be exercised on a prepared state; callers use
+// CalcularCotizacion.
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <deque>
+#include <vector>
+
+#include "engine/catalogo_motor.h"
+#include "engine/state/entrada.h"
+#include "engine/state/estado.h"
+
+namespace cv {
+
+// One row of a tariff: the eight grid columns as shown, and the values behind them.
+struct FilaTarifa {
+    int16_t Edad = 0;
+    std::array<std::string, 8> columnas;
+    float PrimerRecibo = 0, ReciboSubsecuente = 0;
+    double ProteccionTotal1 = 0;
+    std::array<double, 4> rescate{};  // years 5, 10, 15, 20 (after the return-of-premium amendments)
+};
+
+struct MensajeMotor {
+    std::string texto, titulo;  // information box
+};
+
+struct ResultadoCalculo {
+    std::vector<FilaTarifa> filasTarifa;  // tariff modes: one row per age, in order
+    bool hojaTarifa = false;              // tariff rows belong on the tariff sheet, shown even when empty
+    std::optional<MensajeMotor> mensaje;  // age-range refusal of the main-window tariff path
+};
+
+// Header and column widths (twips) of the main window's tariff grid.
+inline const std::array<const char*, 8> kEncabezadosTarifa = {"Edad",  "Prima SFP", "Recibos Subsecuentes",
+                                                              "Suma Asegurada", "Año 5", "Año 10", "Año 15", "Año 20"};
+inline constexpr std::array<int, 8> kAnchosTarifa = {750, 1500, 1650, 1500, 1500, 1500, 1500, 1500};
+
+class Calculo {
+public:
+    explicit Calculo(std::shared_ptr<const CatalogoMotor> catalogo);
+
+    // Runs a whole calculation. Every call starts from a clear state, so equal inputs give equal
+    // results whatever ran before. Throws ErrorCalculo for an input the engine cannot support;
+    // the state is then left clear.
+    ResultadoCalculo CalcularCotizacion(const EntradaCalculo& entrada);
+
+    const EstadoMotor& Estado() const { return est; }
+    EstadoMotor& Estado() { return est; }
+    const EntradaCalculo& Entrada() const { return ent; }
+    EntradaCalculo& Entrada() { return ent; }
+
+    // ---- driver ----
+    void CopiarEntradas();
+    void CopiarLineas();
+    ResultadoCalculo EjecutarCalculo();
+    void CalcularLineas();
+    void LimpiarResultados();
+    void EtiquetarPlanes();
+    FilaTarifa FilaDeTarifa() const;
+
+    // ---- technical parameters ----
+    void LeerOpcionesGerenciales();
+    void LeerParametrosProducto();
+    void GastosExpedicionUnicos();
+    void AgruparProductos();
+    void CalcularDescuentoVolumen();
+
+    // ---- rating age, terms, mortality, premium ----
+    void CalcularPrimaLinea();
+    void CalcularEdadCalculo();
+    void PrepararLinea();
+    void CargarTablasMortalidad();
+    void CalcularVPComisiones();
+    void CalcularPrima();
+
+    // ---- riders and the sum from a target premium ----
+    void OrdenarLineas();
+    void TarifaBeneficiosLinea();
+    void ResolverSumaDesdePrima();
+
+    // ---- value functions (per 1000, except the annuity, per unit) ----
+    double AnualidadCreciente(int x, int n, float i, float g, int h, int col);
+    double PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, int b, int c, int col);
+    double PrimaNetaDiscreta(int x, int n, int m, int e, float i, float g, int b, int c, int col);
+    double PrimaUnicaCreciente(int x, int n, float i, float g, int16_t s, int col);
+
+    // ---- values engine ----
+    void CalcularValoresGarantizados();
+    void CalcularValoresAnuales();
+    void AcumularFondo();
+    void CalcularProrrogado();
+    void CalcularSaldado();
+
+    // v^k = (1 + tasa)^(-k) for k = 0..100, computed once per rate by exponentiation.
+    const std::array<double, 101>& Potencias(double uno_mas_tasa);
+
+private:
+    double PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c);
+    void RevisarPlazo(int x, int n) const;
+    bool ProductoVentanaEs(int codigo) const;  // the number in the window's product field
+    void LeerTramosVolumen(const std::vector<Valor>& registro);
+
+    std::shared_ptr<const CatalogoMotor> cat;
+    EntradaCalculo ent;
+    EstadoMotor est;
+    const FilaPorEdad* filaMortalidadActual = nullptr;  // the mortality row positioned last
+
+    struct Potencia {
+        double base;
+        std::array<double, 101> v;
+    };
+    std::deque<Potencia> potencias;  // references stay valid as rates are added
+};
+
+}  // namespace cv

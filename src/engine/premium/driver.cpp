@@ -1,0 +1,190 @@
+// Calculation driver: the single entry, the copy of the quote into the engine, the two modes
+// (an individual quote, a tariff over an age range) and the order of the steps.
+#include <algorithm>
+
+#include "core/errores.h"
+#include "core/formato.h"
+#include "core/numeros.h"
+#include "core/texto.h"
+#include "engine/premium/calculo.h"
+#include "engine/premium/comun.h"
+
+namespace cv {
+
+using namespace motor;
+
+Calculo::Calculo(std::shared_ptr<const CatalogoMotor> catalogo) : cat(std::move(catalogo)) {
+    if (!cat) throw ErrorCalculo("No hay catálogo de productos abierto.");
+}
+
+ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
+    ent = entrada;
+    est = EstadoMotor{};
+    filaMortalidadActual = nullptr;
+    try {
+        LeerOpcionesGerenciales();
+        CopiarEntradas();
+        CopiarLineas();
+        AgruparProductos();
+        return EjecutarCalculo();
+    } catch (const ErrorCalculo&) {
+        est = EstadoMotor{};
+        throw;
+    } catch (const datos::ErrorCatalogo& ex) {
+        est = EstadoMotor{};
+        throw ErrorCalculo(std::string("Error en el catálogo de productos: ") + ex.what());
+    } catch (const ErrorDesbordamiento& ex) {
+        est = EstadoMotor{};
+        throw ErrorCalculo(std::string("Un valor de la cotización está fuera de rango: ") + ex.what());
+    }
+}
+
+void Calculo::CopiarEntradas() {
+    auto importe = [](const std::string& texto, const char* que) {
+        return Moneda(ValorNumerico(Recortar(Reemplazar(texto, ",", "", 1))), que);
+    };
+    est.Edad = Entero(ValorNumerico(ent.txtEdad), "la edad");
+    est.ExtraprimaOcupacional = Simple(ValorNumerico(ent.txtExtraprimaOcupacional));
+    est.FactorExtraprimaMedica = Simple(ValorNumerico(ent.txtExtraPrimaMedica) / 100);
+    if (est.FactorExtraprimaMedica == 0) est.FactorExtraprimaMedica = 1;
+    est.SinRiesgoSelecto = ent.chkRiesgoSelecto ? 0 : 1;
+    est.Fuma = ent.comFuma == "No" ? "No" : "Si";
+    est.Sexo = ent.comSexo == "Femenino" ? "Femenino" : "Masculino";
+    est.FormaPago = ent.comFormaPago;
+    est.SumaAseguradaGlobal = importe(ent.txtSumaAseguradaGlobal, "la suma asegurada");
+    est.PrimaTotal = importe(ent.txtPrimaTotal, "la prima global");
+    est.AportTasaIncremento = Simple(ent.AportTasaIncrementoPct / 100.0);
+    est.TasaFondo = Simple(ValorNumerico(ent.txtTasaInteres) / 100);
+    est.TipoIncremento = ent.comTipoIncremento.substr(0, 1);
+    est.NumAportaciones = ent.AportNumPagos;
+    est.MontoAportacion = Moneda(ent.AportMonto, "la aportación");
+    est.FondoFinal = Moneda(ent.AportFondoFinal, "el fondo final");
+    est.EdadInicial = Entero(ValorNumerico(ent.txtEdadInicial), "la edad inicial");
+    est.EdadFinal = Entero(ValorNumerico(ent.txtEdadFinal), "la edad final");
+    est.ModoCalculo = ent.optDetalle ? "D" : "R";
+    est.EdadContratante = ent.EdadContratante;
+    est.EdadPadreTutor = ent.EdadPadreTutor;
+}
+
+void Calculo::CopiarLineas() {
+    const int n = ent.NumLineasCotizacion();
+    if (n > 10)
+        throw ErrorCalculo("La cotización tiene " + std::to_string(n) + " líneas; se pueden calcular hasta 10.");
+    est.NumLineas = static_cast<int16_t>(n);
+    for (int k = 1; k <= n; ++k) {
+        const LineaCotizacion& l = ent.lineas[k];
+        est.ProductoLinea[k] = l.Producto;
+        est.IncrementoLinea[k] = Simple(l.Incremento / 100.0);
+        est.PlazoSeguroLinea[k] = l.PlazoSeguro;
+        est.PlazoPagoLinea[k] = l.PlazoPago;
+        est.SumaAseguradaLinea[k] = l.SumaAsegurada;
+        est.ParticipacionLinea[k] = Simple(l.Participacion / 100.0);
+        est.DotalLinea[k] = k == 1 ? l.Dotal : l.Dotal2;
+        est.EdadAlcanzadaLinea[k] = k == 1 ? l.EdadAlcanzada : l.EdadAlcanzada2;
+        est.VitalicioLinea[k] = k == 1 ? l.Ordinario : l.Ordinario2;
+    }
+}
+
+ResultadoCalculo Calculo::EjecutarCalculo() {
+    ResultadoCalculo r;
+    est.ModoSumaDesdePrima = 0;
+    if (est.ModoCalculo == "D") {
+        CalcularLineas();
+        EtiquetarPlanes();
+        CalcularProrrogado();
+        CalcularSaldado();
+        return r;
+    }
+    if (ent.chkcalc) {
+        r.hojaTarifa = true;
+    } else if (ValorNumerico(ent.txtEdadFinal) < ValorNumerico(ent.txtEdadInicial)) {
+        r.mensaje = MensajeMotor{"La Edad Final no puede ser menor a la Edad Inicial", "Validación"};
+        return r;
+    }
+    // The loop variable is the engine's age; after the loop it stands one past the last age.
+    int edad = est.EdadInicial;
+    for (; edad <= est.EdadFinal; ++edad) {
+        est.Edad = static_cast<int16_t>(edad);
+        CalcularLineas();
+        r.filasTarifa.push_back(FilaDeTarifa());
+    }
+    est.Edad = static_cast<int16_t>(std::min(edad, 32767));
+    EtiquetarPlanes();
+    return r;
+}
+
+FilaTarifa Calculo::FilaDeTarifa() const {
+    FilaTarifa f;
+    f.Edad = est.Edad;
+    f.PrimerRecibo = est.PrimerRecibo;
+    f.ReciboSubsecuente = est.ReciboSubsecuente;
+    f.ProteccionTotal1 = est.ProteccionTotal[1];
+    for (int i = 0; i < 4; ++i) f.rescate[i] = est.ValorRescate[5 * (i + 1)].ComoDouble();
+    // The return-of-premium plan shows the premiums it returns at the end of its term.
+    if (ProductoVentanaEs(16)) {
+        const double t = ValorNumerico(ent.dbcPlazo);
+        const double devolucion = est.PrimaBasicaAno[1];
+        for (int i = 0; i < 4; ++i) {
+            const int anos = 5 * (i + 1);
+            if (t == anos) {
+                f.rescate[i] = anos * devolucion;
+                for (int j = i + 1; j < 4; ++j) f.rescate[j] = 0;
+            }
+        }
+    }
+    f.columnas[0] = Formatear(static_cast<double>(f.Edad), kFEdad);
+    f.columnas[1] = Formatear(static_cast<double>(f.PrimerRecibo), kFTabla);
+    f.columnas[2] = Formatear(static_cast<double>(f.ReciboSubsecuente), kFTabla);
+    f.columnas[3] = Formatear(f.ProteccionTotal1, kFTabla);
+    for (int i = 0; i < 4; ++i) f.columnas[4 + i] = Formatear(f.rescate[i], kFTabla);
+    return f;
+}
+
+void Calculo::CalcularLineas() {
+    if ((est.SumaAseguradaGlobal == Currency() && est.PrimaTotal > Currency()) || est.ModoSumaDesdePrima == 1)
+        ResolverSumaDesdePrima();
+    LimpiarResultados();
+    AgruparProductos();
+    for (est.LineaActual = 1; est.LineaActual <= est.NumLineas; ++est.LineaActual) {
+        est.LineaCalculada = est.LineaActual;
+        LeerParametrosProducto();
+        CalcularDescuentoVolumen();
+        CalcularPrimaLinea();
+        CalcularValoresGarantizados();
+        CalcularValoresAnuales();
+    }
+    AcumularFondo();
+}
+
+void Calculo::LimpiarResultados() {
+    est.MaxAnosIlustrar = 0;
+    for (int k = 1; k <= 99; ++k) {
+        est.PrimaBasicaAno[k] = 0;
+        est.PrimaAnualizada[k] = 0;
+        est.PrimaBeneficiosAno[k] = 0;
+        est.ProteccionTotal[k] = 0;
+        est.DividendosAcumulados[k] = 0;
+        est.ValorRescate[k] = Currency();
+        est.FondoAcumulado[k] = Currency();
+        est.AportacionAno[k] = 0;
+        est.AportacionMostrada[k] = 0;
+    }
+}
+
+void Calculo::EtiquetarPlanes() {
+    for (int k = 1; k <= est.NumLineas; ++k) {
+        std::string& t = est.TipoPlanLinea[k];
+        t = " Temporal";
+        if (est.Moneda == "Dólares") {
+            if (est.VitalicioLinea[k] == 1) t = " Vitalicio";
+            if (est.DotalLinea[k] == 1) t = " Dotal";
+        } else {
+            if (est.DotalLinea[k] == 1) t = " Dotal";
+            if (est.VitalicioLinea[k] == 1) t = " Vitalicio";
+        }
+    }
+}
+
+bool Calculo::ProductoVentanaEs(int codigo) const { return ValorNumerico(ent.txtProducto) == codigo; }
+
+}  // namespace cv

@@ -1,0 +1,218 @@
+// Technical parameters: management options, product parameters, commission schedule,
+// payment-frequency surcharge, product groups and volume discounts.
+#include <cmath>
+#include <cstdio>
+
+#include "core/numeros.h"
+#include "engine/premium/calculo.h"
+#include "engine/premium/comun.h"
+
+namespace cv {
+
+using namespace motor;
+
+namespace {
+
+std::string Numerada(const char* familia, int k) {
+    char b[96];
+    std::snprintf(b, sizeof b, "%s %02d", familia, k);
+    return b;
+}
+
+}  // namespace
+
+void Calculo::LeerOpcionesGerenciales() {
+    auto num = [&](const std::string& campo) {
+        return Numero(cat->Opcion(campo), "\"" + campo + "\" de \"Opciones Gerenciales\"");
+    };
+    auto ent16 = [&](const std::string& campo) { return Entero(num(campo), "\"" + campo + "\""); };
+    est.TasaInteresPesos = Simple(num("Tasa de Interes Pesos"));
+    // Pesos surcharges are fixed by the company, whatever the database holds.
+    est.RecargoCatorcenalPesos = 0;
+    est.RecargoQuincenalPesos = 0;
+    est.RecargoMensualPesos = Simple(6.5 / 100);
+    est.RecargoTrimestralPesos = Simple(5.5 / 100);
+    est.RecargoSemestralPesos = Simple(3.7 / 100);
+    est.TasaInteresDolares = Simple(num("Tasa de Interes Dolares"));
+    est.RecargoMensualDolares = Simple(num("Recargo Mensual Dolares") / 100);
+    est.RecargoTrimestralDolares = Simple(num("Recargo Trimestral Dolares") / 100);
+    est.RecargoSemestralDolares = Simple(num("Recargo Semestral Dolares") / 100);
+    est.RecargoCatorcenalDolares = Simple(num("Recargo Catorcenal Dolares") / 100);
+    est.RecargoQuincenalDolares = Simple(num("Recargo Quincenal Dolares") / 100);
+    est.EdadMinimaDescuento = ent16("Edad Minima de Descuento");
+    est.AnosDescuentoNoFumador = ent16("Años de Descuento por no fumador");
+    est.AnosDescuentoMujer = ent16("Años de Descuento por mujer");
+    est.AnosRiesgoPreferente = ent16("Riesgo Preferente");
+    est.ParticipacionDividendos = Simple(num("Participacion de la Compañia en Dividendos"));
+    for (int k = 1; k <= 12; ++k) {
+        est.PrimaDotalCortoPesos[k] = Simple(num(Numerada("Primas de Dotal a corto plazo pesos", k)));
+        est.PrimaDotalCortoDolares[k] = Simple(num(Numerada("Primas de Dotal a corto plazo dolares", k)));
+    }
+    for (int k = 1; k <= 5; ++k) {
+        est.TopePrimaDerechoPesos[k] = num(Numerada("Tope de Prima para Derecho de Poliza Pesos", k));
+        est.DerechoPolizaPesos[k] = num(Numerada("Derecho de Poliza Pesos", k));
+        est.TopePrimaDerechoDolares[k] = num(Numerada("Tope de Prima para Derecho de Poliza dolares", k));
+        est.DerechoPolizaDolares[k] = num(Numerada("Derecho de Poliza dolares", k));
+    }
+}
+
+void Calculo::LeerParametrosProducto() {
+    const int k = est.LineaActual;
+    const std::string& codigo = est.ProductoLinea[k];
+    const ProductoMotor* p = cat->Producto(codigo);
+    if (!p) throw ErrorCalculo("El producto \"" + codigo + "\" de la línea " + std::to_string(k) + " no está en el catálogo.");
+
+    // The plan name: the package when one is named, otherwise the first line's product.
+    if (!ent.dbcPaquete.empty())
+        est.NombrePlan = ent.dbcPaquete;
+    else if (k == 1)
+        est.NombrePlan = p->Nombre;
+
+    auto campo = [&](const char* nombre) { return "\"" + std::string(nombre) + "\" del producto " + codigo; };
+    est.TablaMortalidadPrima = p->TablaMortalidadPrima.ComoTexto();
+    est.TablaMortalidadRescate = p->TablaMortalidadRescate.ComoTexto();
+    est.TasaTecnica = Simple(Numero(p->TasaInteresTecnica, campo("Tasa de Interes Tecnica")) / 100);
+    est.TasaReservas = Simple(Numero(p->InteresSobreReservas, campo("Interes sobre Reservas")) / 100);
+    est.RecargoFijo = Simple(Numero(p->RecargoFijo, campo("Recargo fijo")));
+    est.GastosExpedicion = Moneda(Numero(p->GastosExpedicion, campo("Gastos de Expedicion")), campo("Gastos de Expedicion"));
+    est.TablaComisiones = ValorNumerico(codigo) == 16 ? std::string("16") : p->TablaComisiones.ComoTexto();
+    est.MetodoPrima = Entero(p->CalculoPrima, campo("Calculo de prima"));
+    est.MetodoRescate = Entero(p->CalculoRescate, campo("Calculo de rescate"));
+    est.AnosCrecimiento = Entero(p->AnosCrecimiento, campo("Años de crecimiento"));
+    est.GastosExpedicionLinea[k] = est.GastosExpedicion;
+    if (est.AnosCrecimiento > 0) est.AnosCrecimiento += 1;
+    est.TablaDescuentoVolumen = Entero(p->DescuentoPorVolumen, campo("Descuento por Volumen"));
+    est.AplicaDescuentosEdad = Entero(p->AplicacionDescuentos, campo("Aplicacion de Descuentos"));
+    est.DescuentoDividendos = Entero(p->DescuentoPorDividendos, campo("Descuento por Dividendos"));
+    est.RecargoPrimaNeta = Simple(Numero(p->RecargoPrimaNeta, campo("Recargo a la Prima Neta")));
+
+    est.Moneda = ent.comMoneda;
+    est.TasaFondo = Simple((est.Moneda == "Pesos" ? est.TasaInteresPesos : est.TasaInteresDolares) / 100.0);
+    est.FuerzaTecnica = Simple(std::log(1.0 + est.TasaTecnica));
+    est.FuerzaReservas = Simple(std::log(1.0 + est.TasaReservas));
+
+    // Commission schedule of the payment term; for attained-age plans, the years to that age.
+    int m = est.PlazoPagoLinea[k];
+    if (ent.chkEdad) m = Entero(ValorNumerico(ent.dbcPago) - ValorNumerico(ent.txtEdad), "el plazo de pago");
+    const FilaComision* fila = cat->Comision(est.TablaComisiones, m);
+    if (!fila)
+        throw ErrorCalculo("No hay esquema de comisiones \"" + est.TablaComisiones + "\" para un plazo de pago de " +
+                           std::to_string(m) + " años.");
+    int j = 1;
+    for (int t = 1; t <= 15; ++t) {
+        const std::string tramo = "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones;
+        const double r = Numero(fila->campos[2 * t + 1], tramo);
+        int limite = Entero(fila->campos[2 * t], tramo);
+        // The schedule holds years 1 to 99: any longer limit means every year.
+        if (limite > 99) limite = 99;
+        for (; j <= limite; ++j) est.Comision[j] = Simple(r / 100);
+    }
+
+    struct Frecuencia {
+        const char* forma;
+        int16_t pagos;
+        float EstadoMotor::*pesos;
+        float EstadoMotor::*dolares;
+    };
+    static const Frecuencia kFrecuencias[] = {
+        {"Semestral", 2, &EstadoMotor::RecargoSemestralPesos, &EstadoMotor::RecargoSemestralDolares},
+        {"Trimestral", 4, &EstadoMotor::RecargoTrimestralPesos, &EstadoMotor::RecargoTrimestralDolares},
+        {"Mensual", 12, &EstadoMotor::RecargoMensualPesos, &EstadoMotor::RecargoMensualDolares},
+        {"Quincenal", 24, &EstadoMotor::RecargoQuincenalPesos, &EstadoMotor::RecargoQuincenalDolares},
+        {"Catorcenal", 26, &EstadoMotor::RecargoCatorcenalPesos, &EstadoMotor::RecargoCatorcenalDolares},
+    };
+    const bool pesos = est.Moneda == "Pesos", dolares = est.Moneda == "Dólares";
+    if (!pesos && !dolares) return;  // another currency leaves the frequency as it was
+    if (est.FormaPago == "Anual") {
+        est.PagosPorAno = 1;
+        est.RecargoFraccionado = 0;
+        return;
+    }
+    for (const auto& f : kFrecuencias)
+        if (est.FormaPago == f.forma) {
+            est.PagosPorAno = f.pagos;
+            est.RecargoFraccionado = est.*(pesos ? f.pesos : f.dolares);
+        }
+}
+
+void Calculo::GastosExpedicionUnicos() {
+    const int k = est.LineaActual;
+    est.ProductoVisto[k] = est.ProductoLinea[k];
+    for (int i = 1; i < k; ++i)
+        if (est.ProductoVisto[i] == est.ProductoVisto[k]) {
+            est.GastosExpedicion = Currency();
+            return;
+        }
+}
+
+void Calculo::AgruparProductos() {
+    for (int g = 1; g <= 10; ++g) est.SumaProducto[g] = 0;
+    est.NumGruposProducto = 0;
+    for (int k = 1; k <= est.NumLineas; ++k) {
+        const int16_t producto = Entero(ValorNumerico(est.ProductoLinea[k]), "el producto de la línea " + std::to_string(k));
+        bool encontrado = false;
+        for (int g = 1; g <= est.NumGruposProducto; ++g) {
+            if (est.ProductoGrupo[g] != producto) continue;
+            encontrado = true;
+            if (est.SumaAseguradaLinea[k] > Currency())
+                est.SumaProducto[g] += est.SumaAseguradaLinea[k].ComoDouble();
+            else
+                est.SumaProducto[g] += est.SumaAseguradaGlobal.ComoDouble() * est.ParticipacionLinea[k];
+            est.GrupoLinea[k] = static_cast<int16_t>(g);
+        }
+        if (!encontrado) {
+            // The first line of a product counts with its share of the global sum.
+            const int g = ++est.NumGruposProducto;
+            est.ProductoGrupo[g] = producto;
+            est.SumaProducto[g] = est.SumaAseguradaGlobal.ComoDouble() * est.ParticipacionLinea[k];
+            est.GrupoLinea[k] = static_cast<int16_t>(g);
+        }
+    }
+}
+
+void Calculo::LeerTramosVolumen(const std::vector<Valor>& registro) {
+    const std::string clave = std::to_string(est.TablaDescuentoVolumen);
+    est.LimiteVolumen[0] = Currency::DesdeEntero(1);
+    int n = 0;
+    while (est.LimiteVolumen[n] > Currency() && n < 11) {
+        ++n;
+        const size_t base = static_cast<size_t>(3 * (n - 1) + 2);
+        if (base + 2 >= registro.size())
+            throw ErrorCalculo("El descuento por volumen \"" + clave + "\" no termina con un tramo de límite 0.");
+        const std::string tramo = "el tramo " + std::to_string(n) + " del descuento por volumen " + clave;
+        est.LimiteVolumen[n] = Moneda(Numero(registro[base], tramo), tramo);
+        est.VolumenColumnaA[n] = Simple(Numero(registro[base + 1], tramo));
+        est.VolumenColumnaB[n] = Simple(Numero(registro[base + 2], tramo));
+    }
+}
+
+void Calculo::CalcularDescuentoVolumen() {
+    const std::string clave = std::to_string(est.TablaDescuentoVolumen);
+    const std::vector<Valor>* registro = cat->Volumen(Valor(clave));
+    if (!registro) throw ErrorCalculo("No existe el descuento por volumen \"" + clave + "\" en el catálogo.");
+    const double producto = ValorNumerico(ent.txtProducto);
+    for (int g = 1; g <= est.NumGruposProducto; ++g) {
+        est.DescuentoVolumen[g] = 0;
+        LeerTramosVolumen(*registro);
+        const double s = est.SumaProducto[g];
+        for (int i = 1; i < 11 && s > est.LimiteVolumen[i - 1].ComoDouble(); ++i)
+            est.DescuentoVolumen[g] = est.VolumenColumnaA[i] - est.VolumenColumnaB[i];
+        // Fixed discounts of the endowment plans, by the product and plan shown in the window.
+        if (ent.comPlan == "Dotal") {
+            if (producto == 1) {
+                if (s >= 500000 && s <= 999999) est.DescuentoVolumen[g] = 0.5f;
+                if (s >= 1000000) est.DescuentoVolumen[g] = 1;
+            }
+            if (producto == 6 || producto == 3) {
+                if (s >= 50000 && s <= 99999) est.DescuentoVolumen[g] = 0.25f;
+                if (s >= 100000) est.DescuentoVolumen[g] = 0.5f;
+            }
+            if (producto == 2) {
+                if (s >= 50000 && s <= 99999) est.DescuentoVolumen[g] = 0.5f;
+                if (s >= 100000) est.DescuentoVolumen[g] = 1;
+            }
+        }
+    }
+}
+
+}  // namespace cv

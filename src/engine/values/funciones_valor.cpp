@@ -1,0 +1,170 @@
+// Actuarial value functions: increasing annuity-due, net level premiums (continuous and
+// curtate death benefit) and the net single premium of an increasing benefit. They work on the
+// engine's mortality columns and leave their sums in the engine's scratch values.
+#include <cmath>
+
+#include "engine/premium/calculo.h"
+#include "engine/premium/comun.h"
+
+namespace cv {
+
+using namespace motor;
+
+const std::array<double, 101>& Calculo::Potencias(double base) {
+    for (const auto& p : potencias)
+        if (p.base == base) return p.v;
+    // Few rates occur in a run (technical, reserve, fixed ones); keep the last handful.
+    if (potencias.size() >= 8) potencias.pop_front();
+    Potencia p{base, {}};
+    for (int k = 0; k <= 100; ++k) p.v[k] = std::pow(base, -static_cast<double>(k));
+    potencias.push_back(p);
+    return potencias.back().v;
+}
+
+void Calculo::RevisarPlazo(int x, int n) const {
+    if (x < 0 || n < 0 || n > 99 || x + n > 100)
+        throw ErrorCalculo("La edad de cálculo " + std::to_string(x) + " con un plazo de " + std::to_string(n) +
+                           " años rebasa las tablas de mortalidad (edad 99).");
+}
+
+double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int col) {
+    RevisarPlazo(x, n);
+    const auto& v = Potencias(1.0 + i);
+    est.Sobrevivencia[0] = 1;
+    est.Descuento[0] = 1;
+    double s = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (k <= h) est.FactorCrecimiento = Simple((k - 1) * static_cast<double>(g));
+        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
+        est.Descuento[k] = v[k];
+        s += est.Descuento[k - 1] * est.Sobrevivencia[k - 1] * (1.0 + est.FactorCrecimiento);
+    }
+    return s;
+}
+
+double Calculo::PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
+    if (ProductoVentanaEs(16)) return PrimaNetaNiveladaDevolucion(x, n, m, i, g, b, c);
+    RevisarPlazo(x, n);
+    const auto& v = Potencias(1.0 + i);
+    est.Sobrevivencia[0] = 1;
+    est.Descuento[0] = 1;
+    est.ValorSeguro = 0;
+    est.ValorAnualidad = 0;
+    double muertes = 0;  // cumulative probability of death
+    for (int k = 1; k <= n; ++k) {
+        if (b <= k && k <= c) est.FactorCrecimiento = Simple((k - b) * static_cast<double>(g));
+        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
+        const double acumulada = 1 - est.Sobrevivencia[k];
+        const double d = acumulada - muertes;
+        muertes = acumulada;
+        est.Descuento[k] = v[k];
+        est.ValorSeguro += d * est.Descuento[k] * (1.0 + est.FactorCrecimiento);
+        if (k <= m) est.ValorAnualidad += est.Descuento[k - 1] * est.Sobrevivencia[k - 1] * (1.0 + est.FactorCrecimiento);
+    }
+    const float delta = Simple(std::log(1.0 + i));
+    const double idelta = static_cast<double>(i) / delta;
+    est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n] * (1.0 + est.FactorCrecimiento);
+    if (e == 1) {
+        const double r = Dividir(idelta * est.ValorSeguro * 1000 + est.ValorDotal * 1000, est.ValorAnualidad,
+                                 "la prima neta nivelada (anualidad nula)");
+        est.DotalMil = Entero(est.ValorDotal * 1000 / est.ValorAnualidad, "la parte dotal de la prima");
+        return r;
+    }
+    return Dividir(idelta * est.ValorSeguro * 1000, est.ValorAnualidad, "la prima neta nivelada (anualidad nula)");
+}
+
+// Temporary plan returning the premiums paid: its own life table (mortality row 15) and rates.
+double Calculo::PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c) {
+    (void)i;  // the plan fixes its own rate
+    const float tasa = n == 5 ? 0.07f : 0.055f;
+    RevisarPlazo(x, n);
+    if (x < 1) throw ErrorCalculo("La edad de cálculo debe ser al menos 1 para el plan con devolución de primas.");
+    const FilaPorEdad* fila = cat->Mortalidad(Valor(15));
+    if (!fila) throw ErrorCalculo("No existe la tabla de mortalidad \"15\" del plan con devolución de primas.");
+    std::array<double, 102> l{};
+    l[1] = 9886800;
+    for (int a = 2; a <= x + n; ++a) {
+        double q = NumeroEn(fila->edad[static_cast<size_t>(a - 1)],
+                            [&] { return "la edad " + std::to_string(a - 1) + " de la tabla de mortalidad 15"; }) *
+                   est.FactorExtraprimaMedica / 1000;
+        if (q > 1) q = 1;
+        est.Q[1][a - 1] = q;
+        l[a] = (1 - q) * l[a - 1];
+    }
+    const auto& v = Potencias(1.0 + tasa);
+    est.ValorAnualidad = 0;
+    est.AnualidadDevolucion = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (b <= k && k <= c) est.FactorCrecimiento = Simple((k - b) * static_cast<double>(g));
+        const double d = l[x + k - 1] - l[x + k];
+        est.Descuento[k] = v[k];
+        if (k <= m) est.ValorAnualidad += d * est.Descuento[k];
+        est.FlujoDevolucion[k] = l[x + k - 1] * est.Descuento[k - 1];
+        est.AnualidadDevolucion += est.FlujoDevolucion[k];
+    }
+    const double lx = l[x];
+    est.AnualidadDevolucion = Dividir(est.AnualidadDevolucion, lx, "la anualidad del plan con devolución");
+    est.ValorAnualidad = est.ValorAnualidad / lx;
+    est.ValorDotal = l[x + n] * est.Descuento[n] / lx;
+    const double r = Dividir(est.ValorAnualidad, est.AnualidadDevolucion - n * est.ValorDotal,
+                             "la prima del plan con devolución") * 1000;
+
+    est.VPComisiones = 0;
+    est.FactorCrecimiento = 0;
+    est.Sobrevivencia[0] = 1;
+    est.Descuento[0] = 1;
+    RevisarPlazo(x, est.PlazoPago);
+    for (int k = 1; k <= est.PlazoPago; ++k) {
+        est.Descuento[k] = v[k];
+        est.VPComisiones += est.Comision[std::min(k, 15)] * est.Descuento[k - 1] * l[x + k - 1] / lx;
+    }
+    est.VPComisiones = est.VPComisiones / est.AnualidadDevolucion;
+    return r;
+}
+
+double Calculo::PrimaNetaDiscreta(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
+    RevisarPlazo(x, n);
+    const auto& v = Potencias(1.0 + i);
+    est.Sobrevivencia[0] = 1;
+    est.Descuento[0] = 1;
+    est.ValorSeguro = 0;
+    est.ValorAnualidad = 0;
+    double muertes = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (b <= k && k <= c) est.FactorCrecimiento = Simple((k - b) * static_cast<double>(g));
+        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
+        const double acumulada = 1 - est.Sobrevivencia[k];
+        const double d = acumulada - muertes;
+        muertes = acumulada;
+        est.Descuento[k] = v[k];
+        est.ValorSeguro += d * est.Descuento[k] * (1.0 + est.FactorCrecimiento);
+        if (k <= m) est.ValorAnualidad += est.Descuento[k - 1] * est.Sobrevivencia[k - 1] * (1.0 + est.FactorCrecimiento);
+    }
+    est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n] * (1.0 + est.FactorCrecimiento);
+    const double numerador = e == 1 ? est.ValorDotal * 1000 + est.ValorSeguro * 1000 : est.ValorSeguro * 1000;
+    return Dividir(numerador, est.ValorAnualidad, "la prima neta (anualidad nula)");
+}
+
+double Calculo::PrimaUnicaCreciente(int x, int n, float i, float g, int16_t s, int col) {
+    RevisarPlazo(x, n);
+    const auto& v = Potencias(1.0 + i);
+    est.Sobrevivencia[0] = 1;
+    est.Descuento[0] = 1;
+    est.ValorSeguro = 0;
+    double muertes = 0;
+    for (int k = 1; k <= n; ++k) {
+        est.FactorCrecimiento = Simple((k - 1) * static_cast<double>(g));
+        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
+        const double acumulada = 1 - est.Sobrevivencia[k];
+        const double d = acumulada - muertes;
+        muertes = acumulada;
+        est.Descuento[k] = v[k];
+        est.ValorSeguro += d * est.Descuento[k] * (1.0 + est.FactorCrecimiento);
+    }
+    est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n];
+    // The force of interest in single precision, as the premium functions take it.
+    const float delta = Simple(std::log(1.0 + i));
+    return static_cast<double>(i) / delta * est.ValorSeguro * 1000 + s * est.ValorDotal * 1000;
+}
+
+}  // namespace cv
