@@ -1,6 +1,7 @@
 #include "engine/catalogo_motor.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "data/errores.h"
 #include "data/tabla.h"
@@ -20,12 +21,29 @@ std::string ClaveBeneficio(const std::string& producto, const std::string& benef
            s + ClaveCanonica(ea);
 }
 
+// The whole number of a canonical numeric key ("n16"), if it is one.
+std::optional<int> EnteroDeClave(const std::string& clave) {
+    if (clave.size() < 2 || clave[0] != 'n') return std::nullopt;
+    int n = 0;
+    auto [p, ec] = std::from_chars(clave.data() + 1, clave.data() + clave.size(), n);
+    if (ec != std::errc() || p != clave.data() + clave.size()) return std::nullopt;
+    return n;
+}
+
 void LeerPorEdad(RecordSet rs, std::unordered_map<std::string, FilaPorEdad>& destino) {
     const auto pos18 = rs.Fuente().Posicion("18");
     for (rs.MoverPrimero(); !rs.FinDeArchivo(); rs.MoverSiguiente()) {
         FilaPorEdad f;
         f.clave = rs.Campo(size_t{0}).ComoTexto();
-        for (size_t a = 0; a < 100; ++a) f.edad[a] = rs.Campo(a + 1);
+        for (size_t a = 0; a < 100; ++a) {
+            f.edad[a] = rs.Campo(a + 1);
+            try {
+                f.tasa[a] = f.edad[a].ComoDouble();
+                f.numerica[a] = true;
+            } catch (const datos::ErrorCatalogo&) {
+                f.numerica[a] = false;  // reported when a calculation reads it
+            }
+        }
         if (pos18) f.campo18 = rs.Campo(*pos18);
         destino.emplace(ClaveCanonica(rs.Campo(size_t{0})), std::move(f));  // seek finds the first
     }
@@ -88,6 +106,15 @@ CatalogoMotor::CatalogoMotor(const datos::CatalogoProductos& c) {
                                                  rs.Campo("Plazo de Seguro"), rs.Campo("Plazo de Pago"),
                                                  rs.Campo("Dotal"), rs.Campo("Edad Alcanzada")),
                                   rs.Campo("Tabla de Tarifas"));
+    for (auto& [id, p] : productos_) {
+        p.filaPrima = Mortalidad(p.TablaMortalidadPrima);
+        p.filaRescate = Mortalidad(p.TablaMortalidadRescate);
+    }
+    // Keys that are whole numbers are also found by number, without building their text.
+    for (const auto& [clave, registro] : volumen_)
+        if (auto n = EnteroDeClave(clave)) volumenPorNumero_.emplace(*n, &registro);
+    for (const auto& [clave, b] : beneficios_)
+        if (auto n = EnteroDeClave(clave)) beneficiosPorNumero_.emplace(*n, &b);
     rs = c.datOpcionesGerenciales;
     rs.MoverPrimero();
     if (rs.HayActual())
@@ -120,6 +147,16 @@ const FilaComision* CatalogoMotor::Comision(const std::string& tabla, int m) con
 const std::vector<Valor>* CatalogoMotor::Volumen(const Valor& clave) const {
     auto it = volumen_.find(ClaveCanonica(clave));
     return it == volumen_.end() ? nullptr : &it->second;
+}
+
+const std::vector<Valor>* CatalogoMotor::Volumen(int clave) const {
+    auto it = volumenPorNumero_.find(clave);
+    return it == volumenPorNumero_.end() ? nullptr : it->second;
+}
+
+const BeneficioMotor* CatalogoMotor::Beneficio(int id) const {
+    auto it = beneficiosPorNumero_.find(id);
+    return it == beneficiosPorNumero_.end() ? nullptr : it->second;
 }
 
 const BeneficioMotor* CatalogoMotor::Beneficio(const Valor& id) const {

@@ -17,8 +17,13 @@ namespace cv {
 
 using datos::Valor;
 
+struct FilaPorEdad;
+
 struct ProductoMotor {
     std::string Id, Nombre;
+    // Rows its keys name, found once when the catalogue is read (null: not in the catalogue).
+    const FilaPorEdad* filaPrima = nullptr;
+    const FilaPorEdad* filaRescate = nullptr;
     Valor TablaMortalidadPrima, TablaMortalidadRescate, TasaInteresTecnica, InteresSobreReservas, RecargoFijo,
         GastosExpedicion, TablaComisiones, CalculoPrima, CalculoRescate, AnosCrecimiento, DescuentoPorVolumen,
         AplicacionDescuentos, DescuentoPorDividendos, RecargoPrimaNeta;
@@ -29,6 +34,9 @@ struct FilaPorEdad {
     std::string clave;
     std::array<Valor, 100> edad;
     Valor campo18;  // the field named "18"
+    // The same fields as numbers, for the loops over ages; `numerica` tells which ones are.
+    std::array<double, 100> tasa{};
+    std::array<bool, 100> numerica{};
 };
 
 struct FilaComision {
@@ -54,7 +62,9 @@ public:
     const FilaComision* Comision(const std::string& tabla, int m) const;
     // Seek "=" on "Id": the 31 fields of the record.
     const std::vector<Valor>* Volumen(const Valor& clave) const;
+    const std::vector<Valor>* Volumen(int clave) const;
     const BeneficioMotor* Beneficio(const Valor& id) const;
+    const BeneficioMotor* Beneficio(int id) const;
     // First row of "Tarifas por Beneficio" for product, rider and line terms; its "Tabla de Tarifas".
     const Valor* TablaDeBeneficio(const std::string& producto, const std::string& beneficio, int plazoSeguro,
                                   int plazoPago, int dotal, int edadAlcanzada) const;
@@ -66,7 +76,9 @@ private:
     std::unordered_map<std::string, FilaPorEdad> mortalidad_, tarifas_;
     std::unordered_map<std::string, std::vector<FilaComision>> comisiones_;
     std::unordered_map<std::string, std::vector<Valor>> volumen_;
+    std::unordered_map<int, const std::vector<Valor>*> volumenPorNumero_;
     std::unordered_map<std::string, BeneficioMotor> beneficios_;
+    std::unordered_map<int, const BeneficioMotor*> beneficiosPorNumero_;
     std::unordered_map<std::string, Valor> tarifasBeneficio_;
     std::unordered_map<std::string, Valor> opciones_;
 };

@@ -28,9 +28,9 @@ void Calculo::TarifaBeneficiosLinea() {
     for (int r = 1; r <= 10; ++r) {
         const std::string& idTexto = linea.Beneficio[r];
         if (idTexto.empty()) continue;
-        const int16_t id = Entero(ValorNumerico(idTexto), "el beneficio \"" + idTexto + "\"");
+        const int16_t id = Entero(ValorNumerico(idTexto), [&] { return "el beneficio \"" + idTexto + "\""; });
         const double participacion = linea.ParticipacionBeneficio[r] / 100.0;
-        const BeneficioMotor* ben = cat->Beneficio(Valor(id));
+        const BeneficioMotor* ben = cat->Beneficio(id);
         if (!ben)
             throw ErrorCalculo("El beneficio adicional " + idTexto + " de la línea " + std::to_string(k) +
                                " no está en \"Beneficios Adicionales\".");
@@ -42,7 +42,7 @@ void Calculo::TarifaBeneficiosLinea() {
 
         if (id != 6) {
             int a;
-            if (Numero(ben->AplicanDescuentosEdad, "\"Aplican Descuentos en Edad\" del beneficio " + idTexto) == 1) {
+            if (Numero(ben->AplicanDescuentosEdad, [&] { return "\"Aplican Descuentos en Edad\" del beneficio " + idTexto; }) == 1) {
                 a = est.EdadCalculo;
             } else {
                 if (est.Edad == 0) est.Edad = 1;
@@ -50,7 +50,7 @@ void Calculo::TarifaBeneficiosLinea() {
             }
             if (a < 0 || a > 99)
                 throw ErrorCalculo("La edad " + std::to_string(a) + " está fuera de la tarifa del beneficio " + idTexto + ".");
-            est.TarifaBeneficio = Simple(NumeroEn(tarifa->edad[static_cast<size_t>(a)], [&] {
+            est.TarifaBeneficio = Simple(Numero(tarifa->edad[static_cast<size_t>(a)], [&] {
                 return "la edad " + std::to_string(a) + " de la tarifa " + tarifa->clave;
             }));
         } else {

@@ -61,7 +61,7 @@ public:
     void CalcularLineas();
     void LimpiarResultados();
     void EtiquetarPlanes();
-    FilaTarifa FilaDeTarifa() const;
+    FilaTarifa FilaDeTarifa();
 
     // ---- technical parameters ----
     void LeerOpcionesGerenciales();
@@ -102,13 +102,26 @@ public:
 private:
     double PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c);
     void RevisarPlazo(int x, int n) const;
-    bool ProductoVentanaEs(int codigo) const;  // the number in the window's product field
+    bool ProductoVentanaEs(int codigo);  // the number in the window's product field
+    const FilaPorEdad* FilaMortalidad(const std::string& clave);
     void LeerTramosVolumen(const std::vector<Valor>& registro);
 
     std::shared_ptr<const CatalogoMotor> cat;
     EntradaCalculo ent;
     EstadoMotor est;
     const FilaPorEdad* filaMortalidadActual = nullptr;  // the mortality row positioned last
+
+    // Lookups that give the same answer every time they are asked, kept between lines.
+    std::string textoVentana;
+    double numeroVentana = 0;
+    std::string claveFila[2];
+    const FilaPorEdad* fila[2] = {nullptr, nullptr};
+    struct Columna {
+        const FilaPorEdad* fila;
+        float factor;
+        std::array<double, 100> q, p;
+    };
+    std::deque<Columna> columnas;  // q and p of a row under a medical extra premium factor
 
     struct Potencia {
         double base;

@@ -113,7 +113,7 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
     return r;
 }
 
-FilaTarifa Calculo::FilaDeTarifa() const {
+FilaTarifa Calculo::FilaDeTarifa() {
     FilaTarifa f;
     f.Edad = est.Edad;
     f.PrimerRecibo = est.PrimerRecibo;
@@ -185,6 +185,23 @@ void Calculo::EtiquetarPlanes() {
     }
 }
 
-bool Calculo::ProductoVentanaEs(int codigo) const { return ValorNumerico(ent.txtProducto) == codigo; }
+bool Calculo::ProductoVentanaEs(int codigo) {
+    if (ent.txtProducto != textoVentana) {
+        textoVentana = ent.txtProducto;
+        numeroVentana = ValorNumerico(textoVentana);
+    }
+    return numeroVentana == codigo;
+}
+
+const FilaPorEdad* Calculo::FilaMortalidad(const std::string& clave) {
+    for (int i = 0; i < 2; ++i)
+        if (fila[i] && claveFila[i] == clave) return fila[i];
+    const FilaPorEdad* f = cat->Mortalidad(Valor(clave));
+    claveFila[1] = claveFila[0];
+    fila[1] = fila[0];
+    claveFila[0] = clave;
+    fila[0] = f;
+    return f;
+}
 
 }  // namespace cv

@@ -23,9 +23,9 @@ std::string Numerada(const char* familia, int k) {
 
 void Calculo::LeerOpcionesGerenciales() {
     auto num = [&](const std::string& campo) {
-        return Numero(cat->Opcion(campo), "\"" + campo + "\" de \"Opciones Gerenciales\"");
+        return Numero(cat->Opcion(campo), [&] { return "\"" + campo + "\" de \"Opciones Gerenciales\""; });
     };
-    auto ent16 = [&](const std::string& campo) { return Entero(num(campo), "\"" + campo + "\""); };
+    auto ent16 = [&](const std::string& campo) { return Entero(num(campo), [&] { return "\"" + campo + "\""; }); };
     est.TasaInteresPesos = Simple(num("Tasa de Interes Pesos"));
     // Pesos surcharges are fixed by the company, whatever the database holds.
     est.RecargoCatorcenalPesos = 0;
@@ -68,7 +68,10 @@ void Calculo::LeerParametrosProducto() {
     else if (k == 1)
         est.NombrePlan = p->Nombre;
 
-    auto campo = [&](const char* nombre) { return "\"" + std::string(nombre) + "\" del producto " + codigo; };
+    // The message naming a field of this product, built only when a value is wrong.
+    auto campo = [&](const char* nombre) {
+        return [&codigo, nombre] { return "\"" + std::string(nombre) + "\" del producto " + codigo; };
+    };
     est.TablaMortalidadPrima = p->TablaMortalidadPrima.ComoTexto();
     est.TablaMortalidadRescate = p->TablaMortalidadRescate.ComoTexto();
     est.TasaTecnica = Simple(Numero(p->TasaInteresTecnica, campo("Tasa de Interes Tecnica")) / 100);
@@ -100,7 +103,7 @@ void Calculo::LeerParametrosProducto() {
                            std::to_string(m) + " años.");
     int j = 1;
     for (int t = 1; t <= 15; ++t) {
-        const std::string tramo = "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones;
+        auto tramo = [&] { return "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones; };
         const double r = Numero(fila->campos[2 * t + 1], tramo);
         int limite = Entero(fila->campos[2 * t], tramo);
         // The schedule holds years 1 to 99: any longer limit means every year.
@@ -149,7 +152,8 @@ void Calculo::AgruparProductos() {
     for (int g = 1; g <= 10; ++g) est.SumaProducto[g] = 0;
     est.NumGruposProducto = 0;
     for (int k = 1; k <= est.NumLineas; ++k) {
-        const int16_t producto = Entero(ValorNumerico(est.ProductoLinea[k]), "el producto de la línea " + std::to_string(k));
+        const int16_t producto = Entero(ValorNumerico(est.ProductoLinea[k]),
+                                       [k] { return "el producto de la línea " + std::to_string(k); });
         bool encontrado = false;
         for (int g = 1; g <= est.NumGruposProducto; ++g) {
             if (est.ProductoGrupo[g] != producto) continue;
@@ -171,15 +175,15 @@ void Calculo::AgruparProductos() {
 }
 
 void Calculo::LeerTramosVolumen(const std::vector<Valor>& registro) {
-    const std::string clave = std::to_string(est.TablaDescuentoVolumen);
+    auto clave = [&] { return std::to_string(est.TablaDescuentoVolumen); };
     est.LimiteVolumen[0] = Currency::DesdeEntero(1);
     int n = 0;
     while (est.LimiteVolumen[n] > Currency() && n < 11) {
         ++n;
         const size_t base = static_cast<size_t>(3 * (n - 1) + 2);
         if (base + 2 >= registro.size())
-            throw ErrorCalculo("El descuento por volumen \"" + clave + "\" no termina con un tramo de límite 0.");
-        const std::string tramo = "el tramo " + std::to_string(n) + " del descuento por volumen " + clave;
+            throw ErrorCalculo("El descuento por volumen \"" + clave() + "\" no termina con un tramo de límite 0.");
+        auto tramo = [&] { return "el tramo " + std::to_string(n) + " del descuento por volumen " + clave(); };
         est.LimiteVolumen[n] = Moneda(Numero(registro[base], tramo), tramo);
         est.VolumenColumnaA[n] = Simple(Numero(registro[base + 1], tramo));
         est.VolumenColumnaB[n] = Simple(Numero(registro[base + 2], tramo));
@@ -187,10 +191,10 @@ void Calculo::LeerTramosVolumen(const std::vector<Valor>& registro) {
 }
 
 void Calculo::CalcularDescuentoVolumen() {
-    const std::string clave = std::to_string(est.TablaDescuentoVolumen);
-    const std::vector<Valor>* registro = cat->Volumen(Valor(clave));
-    if (!registro) throw ErrorCalculo("No existe el descuento por volumen \"" + clave + "\" en el catálogo.");
-    const double producto = ValorNumerico(ent.txtProducto);
+    const std::vector<Valor>* registro = cat->Volumen(est.TablaDescuentoVolumen);
+    if (!registro)
+        throw ErrorCalculo("No existe el descuento por volumen \"" + std::to_string(est.TablaDescuentoVolumen) +
+                           "\" en el catálogo.");
     for (int g = 1; g <= est.NumGruposProducto; ++g) {
         est.DescuentoVolumen[g] = 0;
         LeerTramosVolumen(*registro);
@@ -199,15 +203,15 @@ void Calculo::CalcularDescuentoVolumen() {
             est.DescuentoVolumen[g] = est.VolumenColumnaA[i] - est.VolumenColumnaB[i];
         // Fixed discounts of the endowment plans, by the product and plan shown in the window.
         if (ent.comPlan == "Dotal") {
-            if (producto == 1) {
+            if (ProductoVentanaEs(1)) {
                 if (s >= 500000 && s <= 999999) est.DescuentoVolumen[g] = 0.5f;
                 if (s >= 1000000) est.DescuentoVolumen[g] = 1;
             }
-            if (producto == 6 || producto == 3) {
+            if (ProductoVentanaEs(6) || ProductoVentanaEs(3)) {
                 if (s >= 50000 && s <= 99999) est.DescuentoVolumen[g] = 0.25f;
                 if (s >= 100000) est.DescuentoVolumen[g] = 0.5f;
             }
-            if (producto == 2) {
+            if (ProductoVentanaEs(2)) {
                 if (s >= 50000 && s <= 99999) est.DescuentoVolumen[g] = 0.5f;
                 if (s >= 100000) est.DescuentoVolumen[g] = 1;
             }

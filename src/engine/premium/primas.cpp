@@ -83,18 +83,33 @@ void Calculo::PrepararLinea() {
 void Calculo::CargarTablasMortalidad() {
     const std::string* claves[3] = {nullptr, &est.TablaMortalidadPrima, &est.TablaMortalidadRescate};
     for (int t = 1; t <= 2; ++t) {
-        const FilaPorEdad* fila = cat->Mortalidad(Valor(*claves[t]));
-        if (!fila)
+        const FilaPorEdad* f = FilaMortalidad(*claves[t]);
+        if (!f)
             throw ErrorCalculo("No existe la tabla de mortalidad \"" + *claves[t] + "\" del producto " +
                                est.ProductoLinea[est.LineaActual] + ".");
-        filaMortalidadActual = fila;
+        filaMortalidadActual = f;
+        // The columns of a row under a factor are the same numbers every time: build them once.
+        const Columna* col = nullptr;
+        for (const auto& c : columnas)
+            if (c.fila == f && c.factor == est.FactorExtraprimaMedica) col = &c;
+        if (!col) {
+            Columna c{f, est.FactorExtraprimaMedica, {}, {}};
+            for (int a = 1; a <= 99; ++a) {
+                if (!f->numerica[a])
+                    throw ErrorCalculo("El valor de la edad " + std::to_string(a) + " de la tabla de mortalidad " +
+                                       *claves[t] + " no es numérico.");
+                double q = f->tasa[a] * est.FactorExtraprimaMedica / 1000;
+                if (q > 1) q = 1;
+                c.q[a] = q;
+                c.p[a] = 1 - q;
+            }
+            if (columnas.size() >= 8) columnas.pop_front();
+            columnas.push_back(c);
+            col = &columnas.back();
+        }
         for (int a = 1; a <= 99; ++a) {
-            double q = NumeroEn(fila->edad[static_cast<size_t>(a)],
-                                [&] { return "la edad " + std::to_string(a) + " de la tabla de mortalidad " + *claves[t]; }) *
-                       est.FactorExtraprimaMedica / 1000;
-            if (q > 1) q = 1;
-            est.Q[t][a] = q;
-            est.P[t][a] = 1 - q;
+            est.Q[t][a] = col->q[a];
+            est.P[t][a] = col->p[a];
         }
     }
 }
@@ -219,7 +234,7 @@ void Calculo::CalcularPrima() {
             break;
         case 99: {
             // The premium table holds tariff rates per 1000 instead of mortality rates.
-            const FilaPorEdad* fila = cat->Mortalidad(Valor(est.TablaMortalidadPrima));
+            const FilaPorEdad* fila = FilaMortalidad(est.TablaMortalidadPrima);
             if (!fila)
                 throw ErrorCalculo("No existe la tabla de tarifas \"" + est.TablaMortalidadPrima + "\" del producto " +
                                    est.ProductoActual + ".");

@@ -84,7 +84,7 @@ double Calculo::PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float 
     std::array<double, 102> l{};
     l[1] = 9886800;
     for (int a = 2; a <= x + n; ++a) {
-        double q = NumeroEn(fila->edad[static_cast<size_t>(a - 1)],
+        double q = Numero(fila->edad[static_cast<size_t>(a - 1)],
                             [&] { return "la edad " + std::to_string(a - 1) + " de la tabla de mortalidad 15"; }) *
                    est.FactorExtraprimaMedica / 1000;
         if (q > 1) q = 1;
