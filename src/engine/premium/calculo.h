@@ -91,16 +91,36 @@ public:
 
     // ---- values engine ----
     void CalcularValoresGarantizados();
+    void CalcularAnualidadesPorDuracion();
+    void CalcularReservaNivelada();
+    void CalcularReservaRescate();
+    void CalcularValoresRescate();
+    void CalcularDividendos();
     void CalcularValoresAnuales();
+    void ProyectarSumaAsegurada();
+    void CalcularAportacionPorFondo();
+    void ProyectarAportaciones();
+    void CalcularPrimaBasicaAnual();
+    void CalcularBeneficiosAnuales();
+    void CalcularPrimaAnualizada();
+    void CalcularRecibos();
     void AcumularFondo();
     void CalcularProrrogado();
     void CalcularSaldado();
 
     // v^k = (1 + tasa)^(-k) for k = 0..100, computed once per rate by exponentiation.
     const std::array<double, 101>& Potencias(double uno_mas_tasa);
+    // (1 + tasa)^k for k = 0..100, the same way.
+    const std::array<double, 101>& PotenciasPositivas(double uno_mas_tasa);
 
 private:
     double PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c);
+    void ReservaDevolucionPrimas();
+    // Reserve recursions over years 2..n' of `r`: level, growing (growth to year H) and annual.
+    void RecursionNivelada(Arreglo<double, 101>& r, double prima);
+    void RecursionCreciente(Arreglo<double, 101>& r, double prima, int h);
+    void RecursionAnual(Arreglo<double, 101>& r, double prima);
+    double Costo(int k) const;  // c(k) = (i/δ) q(k) 1000 on the surrender table
     void RevisarPlazo(int x, int n) const;
     bool ProductoVentanaEs(int codigo);  // the number in the window's product field
     const FilaPorEdad* FilaMortalidad(const std::string& clave);
@@ -110,6 +130,10 @@ private:
     EntradaCalculo ent;
     EstadoMotor est;
     const FilaPorEdad* filaMortalidadActual = nullptr;  // the mortality row positioned last
+
+    // The fee and the first contribution are counted once in the quote's first-year premium.
+    double derechoIncluido = 0;
+    bool aportacionIncluida = false;
 
     // Lookups that give the same answer every time they are asked, kept between lines.
     std::string textoVentana;
@@ -125,8 +149,9 @@ private:
 
     struct Potencia {
         double base;
-        std::array<double, 101> v;
+        std::array<double, 101> v, u;
     };
+    const Potencia& BuscarPotencia(double base);
     std::deque<Potencia> potencias;  // references stay valid as rates are added
 };
 

@@ -158,6 +158,8 @@ void Calculo::CalcularLineas() {
 
 void Calculo::LimpiarResultados() {
     est.MaxAnosIlustrar = 0;
+    derechoIncluido = 0;
+    aportacionIncluida = false;
     for (int k = 1; k <= 99; ++k) {
         est.PrimaBasicaAno[k] = 0;
         est.PrimaAnualizada[k] = 0;
@@ -168,6 +170,27 @@ void Calculo::LimpiarResultados() {
         est.FondoAcumulado[k] = Currency();
         est.AportacionAno[k] = 0;
         est.AportacionMostrada[k] = 0;
+    }
+    for (int l = 1; l <= 10; ++l) {
+        est.SumaAseguradaMostrada[l] = 0;
+        est.IncrementoMostrado[l] = 0;
+        est.PrimaLineaMostrada[l] = 0;
+        est.PrimaLineaPrimerAno[l] = 0;
+        est.PrimaAcumuladaLineas[l] = Currency();
+        est.PrimaAcumuladaSinGastos[l] = Currency();
+        est.PrimaBeneficiosLinea[l] = Currency();
+        est.TipoPlanLinea[l] = "  ";
+        for (auto* t : {&est.TarifaBIT, &est.TarifaBPAI, &est.TarifaMA, &est.TarifaDI, &est.TarifaTI, &est.TarifaEG,
+                        &est.TarifaBITF, &est.TarifaCAF})
+            (*t)[l] = 0;
+        for (int b = 1; b <= 10; ++b) {
+            est.NombreBeneficio[b][l] = "  ";
+            est.SumaBeneficio[b][l] = 0;
+            est.IncrementoBeneficio[b][l] = 0;
+            est.PlazoSeguroBeneficio[b][l] = 0;
+            est.PlazoPagoBeneficio[b][l] = 0;
+            est.PrimaBeneficioMostrada[b][l] = 0;
+        }
     }
 }
 

@@ -120,6 +120,40 @@ struct EstadoMotor {
     Arreglo<float, 16> PorcentajeBeneficio{};
     Arreglo<int16_t, 16> EdadMaximaBeneficio{}, EdadCancelacionBeneficio{};
 
+    // ---- reserves, surrender values and dividends of the line (per 1000) ----
+    Arreglo<double, 101> AnualidadDuracion{}, ReservaNivelada{}, ReservaRescate{}, ReservaDevolucion{}, SeguroDuracion{};
+    double PrimaPrimerAno = 0, PrimaRenovacion = 0, PrimaTope20 = 0, Anualidad20 = 0;
+    Arreglo<double, 101> RescateMil{}, DividendoMil{};
+    float FactorRescate = 0;
+
+    // ---- yearly amounts of the line ----
+    Arreglo<double, 101> SumaAseguradaAno{};
+    Arreglo<Currency, 101> RescateLineaAno{}, DividendoLineaAno{};
+    Currency SumaAseguradaActual;
+    float TarifaConDescuento = 0;
+    double PrimaSegundaTarifa = 0;
+    Currency PrimaPrimeraLinea, PrimaBasicaSinGastos, PrimaAnualizadaInicial;
+    Arreglo<double, 11> SumaAseguradaMostrada{}, PrimaLineaMostrada{}, PrimaLineaPrimerAno{};
+    Arreglo<float, 11> IncrementoMostrado{};
+    Arreglo<Currency, 11> PrimaAcumuladaLineas{}, PrimaAcumuladaSinGastos{}, PrimaBeneficiosLinea{};
+
+    // ---- contributions ----
+    Currency PrimeraAportacion;
+
+    // ---- riders by year: per rider b (1..15) and line (1..10), per slot (1..10) ----
+    Arreglo<Currency, 101> PrimaBeneficioAno{};
+    std::string NombreBeneficio[16][11];
+    double SumaBeneficio[16][11] = {};
+    float IncrementoBeneficio[16][11] = {};
+    int16_t PlazoSeguroBeneficio[16][11] = {}, PlazoPagoBeneficio[16][11] = {};
+    Arreglo<std::string, 11> NombreBeneficioSlot{};
+    Arreglo<Currency, 11> PrimaBeneficioSlot{};
+    double PrimaBeneficioMostrada[11][11] = {};  // [slot][line]
+    Arreglo<float, 11> TarifaBIT{}, TarifaBPAI{}, TarifaMA{}, TarifaDI{}, TarifaTI{}, TarifaEG{}, TarifaBITF{}, TarifaCAF{};
+
+    // ---- receipts ----
+    float DerechoPoliza = 0, ReciboNeto = 0, PrimaAnual = 0, PrimaAnualRecargada = 0;
+
     // ---- year-by-year results of the quote ----
     Arreglo<double, 100> ProteccionTotal{};
     Arreglo<Currency, 101> ValorRescate{};

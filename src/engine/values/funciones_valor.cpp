@@ -10,16 +10,22 @@ namespace cv {
 
 using namespace motor;
 
-const std::array<double, 101>& Calculo::Potencias(double base) {
+const Calculo::Potencia& Calculo::BuscarPotencia(double base) {
     for (const auto& p : potencias)
-        if (p.base == base) return p.v;
+        if (p.base == base) return p;
     // Few rates occur in a run (technical, reserve, fixed ones); keep the last handful.
     if (potencias.size() >= 8) potencias.pop_front();
-    Potencia p{base, {}};
-    for (int k = 0; k <= 100; ++k) p.v[k] = std::pow(base, -static_cast<double>(k));
+    Potencia p{base, {}, {}};
+    for (int k = 0; k <= 100; ++k) {
+        p.v[k] = std::pow(base, -static_cast<double>(k));
+        p.u[k] = std::pow(base, static_cast<double>(k));
+    }
     potencias.push_back(p);
-    return potencias.back().v;
+    return potencias.back();
 }
+
+const std::array<double, 101>& Calculo::Potencias(double base) { return BuscarPotencia(base).v; }
+const std::array<double, 101>& Calculo::PotenciasPositivas(double base) { return BuscarPotencia(base).u; }
 
 void Calculo::RevisarPlazo(int x, int n) const {
     if (x < 0 || n < 0 || n > 99 || x + n > 100)
