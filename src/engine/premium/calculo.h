@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/catalogo_motor.h"
+#include "engine/errores.h"
 #include "engine/state/entrada.h"
 #include "engine/state/estado.h"
 
