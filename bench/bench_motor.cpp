@@ -89,6 +89,61 @@ void BM_CalcularCotizacion(benchmark::State& s) {
 }
 BENCHMARK(BM_CalcularCotizacion);
 
+// A tariff of one 20-year line over ages 15 to 70, every value its rows need.
+void BM_Tarifa20Anos(benchmark::State& s) {
+    Calculo calc(Catalogo());
+    EntradaCalculo in = Cotizacion();
+    in.optDetalle = false;
+    in.txtEdadInicial = "15";
+    in.txtEdadFinal = "70";
+    for (auto _ : s) {
+        auto r = calc.CalcularCotizacion(in);
+        benchmark::DoNotOptimize(r.filasTarifa.data());
+    }
+}
+BENCHMARK(BM_Tarifa20Anos);
+
+// An individual whole-life quote with three riders, illustration and non-forfeiture values.
+void BM_VidaEnteraTresBeneficios(benchmark::State& s) {
+    Calculo calc(Catalogo());
+    EntradaCalculo in = Cotizacion();
+    in.txtProducto = "11";
+    in.comPlan = "Vitalicio";
+    in.lineas[1] = Linea("11", 99, 99, 100);
+    in.lineas[1].Ordinario = 1;
+    for (int b = 1; b <= 3; ++b) in.lineas[1].ParticipacionBeneficio[b] = 100;
+    in.lineas[1].Beneficio[1] = "1";
+    in.lineas[1].Beneficio[2] = "3";
+    in.lineas[1].Beneficio[3] = "7";
+    for (auto _ : s) {
+        calc.CalcularCotizacion(in);
+        benchmark::DoNotOptimize(calc.Estado().SeguroSaldado.data());
+    }
+}
+BENCHMARK(BM_VidaEnteraTresBeneficios);
+
+// Ten lines with riders.
+void BM_DiezLineas(benchmark::State& s) {
+    Calculo calc(Catalogo());
+    EntradaCalculo in = Cotizacion();
+    in.lineas.resize(1);
+    const char* productos[] = {"1", "3", "15", "11", "16", "1", "3", "15", "11", "16"};
+    for (int k = 0; k < 10; ++k) {
+        const bool vida = std::string(productos[k]) == "11";
+        LineaCotizacion l = Linea(productos[k], vida ? 99 : 20, 20, 10);
+        l.Ordinario = l.Ordinario2 = vida ? 1 : 0;
+        l.Dotal = l.Dotal2 = std::string(productos[k]) == "15" ? 1 : 0;
+        l.Beneficio[3] = "3";
+        l.ParticipacionBeneficio[3] = 100;
+        in.lineas.push_back(l);
+    }
+    for (auto _ : s) {
+        calc.CalcularCotizacion(in);
+        benchmark::DoNotOptimize(calc.Estado().PrimaAnualizada.data());
+    }
+}
+BENCHMARK(BM_DiezLineas);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -158,19 +158,9 @@ bool EsNumerico(std::string_view texto) {
 }
 
 double RedondearPar(double x) {
-    if (!std::isfinite(x)) return x;
-    double base = std::floor(x);
-    double resto = x - base;  // exact: the fraction of a double is representable
-    double r;
-    if (resto > 0.5) {
-        r = base + 1.0;
-    } else if (resto < 0.5) {
-        r = base;
-    } else {
-        r = std::fmod(base, 2.0) == 0.0 ? base : base + 1.0;
-    }
-    // Keep the sign of a value that rounds to zero, as the hardware rounding does.
-    return r == 0.0 ? std::copysign(0.0, x) : r;
+    // The program never leaves the default rounding mode, round to nearest with ties to even,
+    // so the hardware rounding is exactly the rule (and keeps the sign of a zero).
+    return std::nearbyint(x);
 }
 
 double RedondearDecimales(double x, int decimales) {

@@ -198,8 +198,10 @@ std::vector<Valor> Resultados(Calculo& calculo, const Caso& caso) {
     if (res.mensaje) r.T("Mensaje", res.mensaje->texto);
     if (!caso.entrada.optDetalle) {
         r.E("HojaTarifa", res.hojaTarifa);
-        for (const auto& f : res.filasTarifa)
-            for (int c = 0; c < 8; ++c) r.T(Indice("Tarifa", f.Edad, c), f.columnas[c]);
+        for (const auto& f : res.filasTarifa) {
+            const auto columnas = ColumnasTarifa(f);
+            for (int c = 0; c < 8; ++c) r.T(Indice("Tarifa", f.Edad, c), columnas[c]);
+        }
         r.M("SumaAseguradaGlobal", e.SumaAseguradaGlobal);
         return r.v;
     }

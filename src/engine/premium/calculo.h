@@ -17,14 +17,16 @@
 
 namespace cv {
 
-// One row of a tariff: the eight grid columns as shown, and the values behind them.
+// One row of a tariff: the values behind the eight grid columns.
 struct FilaTarifa {
     int16_t Edad = 0;
-    std::array<std::string, 8> columnas;
     float PrimerRecibo = 0, ReciboSubsecuente = 0;
     double ProteccionTotal1 = 0;
     std::array<double, 4> rescate{};  // years 5, 10, 15, 20 (after the return-of-premium amendments)
 };
+
+// The eight columns of a tariff row as the grid and the tariff sheet show them.
+std::array<std::string, 8> ColumnasTarifa(const FilaTarifa& fila);
 
 struct MensajeMotor {
     std::string texto, titulo;  // information box
@@ -136,7 +138,20 @@ private:
     double derechoIncluido = 0;
     bool aportacionIncluida = false;
 
-    // Lookups that give the same answer every time they are asked, kept between lines.
+    // Lookups that give the same answer every time they are asked, kept between lines and runs
+    // (the catalogue never changes under a Calculo).
+    struct Parametros {
+        std::string tablaPrima, tablaRescate, tablaComisiones;
+        float tasaTecnica, tasaReservas, recargoFijo, recargoPrimaNeta, fuerzaTecnica, fuerzaReservas;
+        Currency gastos;
+        int16_t metodoPrima, metodoRescate, anosCrecimiento, descuentoVolumen, aplicaDescuentos, descuentoDividendos;
+    };
+    std::unordered_map<const ProductoMotor*, Parametros> parametros;
+    struct Comisiones {
+        std::vector<float> porAno;  // years 1..n filled by the schedule's tiers
+    };
+    std::unordered_map<std::string, Comisiones> comisiones;  // by schedule key and term
+    std::vector<const Valor*> opciones;                       // the options in reading order
     std::string textoVentana;
     double numeroVentana = 0;
     std::string claveFila[2];

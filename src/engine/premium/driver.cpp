@@ -132,12 +132,17 @@ FilaTarifa Calculo::FilaDeTarifa() {
             }
         }
     }
-    f.columnas[0] = Formatear(static_cast<double>(f.Edad), kFEdad);
-    f.columnas[1] = Formatear(static_cast<double>(f.PrimerRecibo), kFTabla);
-    f.columnas[2] = Formatear(static_cast<double>(f.ReciboSubsecuente), kFTabla);
-    f.columnas[3] = Formatear(f.ProteccionTotal1, kFTabla);
-    for (int i = 0; i < 4; ++i) f.columnas[4 + i] = Formatear(f.rescate[i], kFTabla);
     return f;
+}
+
+std::array<std::string, 8> ColumnasTarifa(const FilaTarifa& f) {
+    std::array<std::string, 8> c;
+    c[0] = Formatear(static_cast<double>(f.Edad), kFEdad);
+    c[1] = Formatear(static_cast<double>(f.PrimerRecibo), kFTabla);
+    c[2] = Formatear(static_cast<double>(f.ReciboSubsecuente), kFTabla);
+    c[3] = Formatear(f.ProteccionTotal1, kFTabla);
+    for (int i = 0; i < 4; ++i) c[4 + i] = Formatear(f.rescate[i], kFTabla);
+    return c;
 }
 
 void Calculo::CalcularLineas() {
@@ -160,18 +165,19 @@ void Calculo::LimpiarResultados() {
     est.MaxAnosIlustrar = 0;
     derechoIncluido = 0;
     aportacionIncluida = false;
-    for (int k = 1; k <= 99; ++k) {
-        est.PrimaBasicaAno[k] = 0;
-        est.PrimaAnualizada[k] = 0;
-        est.PrimaBeneficiosAno[k] = 0;
-        est.ProteccionTotal[k] = 0;
-        est.DividendosAcumulados[k] = 0;
-        est.ValorRescate[k] = Currency();
-        est.FondoAcumulado[k] = Currency();
-        est.AportacionAno[k] = 0;
-        est.AportacionMostrada[k] = 0;
-    }
-    for (int l = 1; l <= 10; ++l) {
+    auto anos = [](auto& a) { std::fill(a.begin() + 1, a.begin() + 100, typename std::decay_t<decltype(a)>::value_type{}); };
+    anos(est.PrimaBasicaAno);
+    anos(est.PrimaAnualizada);
+    anos(est.PrimaBeneficiosAno);
+    anos(est.ProteccionTotal);
+    anos(est.DividendosAcumulados);
+    anos(est.ValorRescate);
+    anos(est.FondoAcumulado);
+    anos(est.AportacionAno);
+    anos(est.AportacionMostrada);
+    // Display values of lines beyond the quote's are never written: clearing the quote's lines
+    // clears them all.
+    for (int l = 1; l <= est.NumLineas; ++l) {
         est.SumaAseguradaMostrada[l] = 0;
         est.IncrementoMostrado[l] = 0;
         est.PrimaLineaMostrada[l] = 0;

@@ -22,38 +22,62 @@ std::string Numerada(const char* familia, int k) {
 }  // namespace
 
 void Calculo::LeerOpcionesGerenciales() {
-    auto num = [&](const std::string& campo) {
-        return Numero(cat->Opcion(campo), [&] { return "\"" + campo + "\" de \"Opciones Gerenciales\""; });
+    static const std::vector<std::string> kNombres = [] {
+        std::vector<std::string> n = {"Tasa de Interes Pesos",
+                                      "Tasa de Interes Dolares",
+                                      "Recargo Mensual Dolares",
+                                      "Recargo Trimestral Dolares",
+                                      "Recargo Semestral Dolares",
+                                      "Recargo Catorcenal Dolares",
+                                      "Recargo Quincenal Dolares",
+                                      "Edad Minima de Descuento",
+                                      "Años de Descuento por no fumador",
+                                      "Años de Descuento por mujer",
+                                      "Riesgo Preferente",
+                                      "Participacion de la Compañia en Dividendos"};
+        for (int k = 1; k <= 12; ++k) n.push_back(Numerada("Primas de Dotal a corto plazo pesos", k));
+        for (int k = 1; k <= 12; ++k) n.push_back(Numerada("Primas de Dotal a corto plazo dolares", k));
+        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Tope de Prima para Derecho de Poliza Pesos", k));
+        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Derecho de Poliza Pesos", k));
+        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Tope de Prima para Derecho de Poliza dolares", k));
+        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Derecho de Poliza dolares", k));
+        return n;
+    }();
+    if (opciones.empty())
+        for (const auto& n : kNombres) opciones.push_back(&cat->Opcion(n));
+    size_t i = 0;
+    auto num = [&]() {
+        const size_t k = i++;
+        return Numero(*opciones[k], [&] { return "\"" + kNombres[k] + "\" de \"Opciones Gerenciales\""; });
     };
-    auto ent16 = [&](const std::string& campo) { return Entero(num(campo), [&] { return "\"" + campo + "\""; }); };
-    est.TasaInteresPesos = Simple(num("Tasa de Interes Pesos"));
+    auto ent16 = [&]() {
+        const size_t k = i;
+        return Entero(num(), [&] { return "\"" + kNombres[k] + "\""; });
+    };
+    est.TasaInteresPesos = Simple(num());
     // Pesos surcharges are fixed by the company, whatever the database holds.
     est.RecargoCatorcenalPesos = 0;
     est.RecargoQuincenalPesos = 0;
     est.RecargoMensualPesos = Simple(6.5 / 100);
     est.RecargoTrimestralPesos = Simple(5.5 / 100);
     est.RecargoSemestralPesos = Simple(3.7 / 100);
-    est.TasaInteresDolares = Simple(num("Tasa de Interes Dolares"));
-    est.RecargoMensualDolares = Simple(num("Recargo Mensual Dolares") / 100);
-    est.RecargoTrimestralDolares = Simple(num("Recargo Trimestral Dolares") / 100);
-    est.RecargoSemestralDolares = Simple(num("Recargo Semestral Dolares") / 100);
-    est.RecargoCatorcenalDolares = Simple(num("Recargo Catorcenal Dolares") / 100);
-    est.RecargoQuincenalDolares = Simple(num("Recargo Quincenal Dolares") / 100);
-    est.EdadMinimaDescuento = ent16("Edad Minima de Descuento");
-    est.AnosDescuentoNoFumador = ent16("Años de Descuento por no fumador");
-    est.AnosDescuentoMujer = ent16("Años de Descuento por mujer");
-    est.AnosRiesgoPreferente = ent16("Riesgo Preferente");
-    est.ParticipacionDividendos = Simple(num("Participacion de la Compañia en Dividendos"));
-    for (int k = 1; k <= 12; ++k) {
-        est.PrimaDotalCortoPesos[k] = Simple(num(Numerada("Primas de Dotal a corto plazo pesos", k)));
-        est.PrimaDotalCortoDolares[k] = Simple(num(Numerada("Primas de Dotal a corto plazo dolares", k)));
-    }
-    for (int k = 1; k <= 5; ++k) {
-        est.TopePrimaDerechoPesos[k] = num(Numerada("Tope de Prima para Derecho de Poliza Pesos", k));
-        est.DerechoPolizaPesos[k] = num(Numerada("Derecho de Poliza Pesos", k));
-        est.TopePrimaDerechoDolares[k] = num(Numerada("Tope de Prima para Derecho de Poliza dolares", k));
-        est.DerechoPolizaDolares[k] = num(Numerada("Derecho de Poliza dolares", k));
-    }
+    est.TasaInteresDolares = Simple(num());
+    est.RecargoMensualDolares = Simple(num() / 100);
+    est.RecargoTrimestralDolares = Simple(num() / 100);
+    est.RecargoSemestralDolares = Simple(num() / 100);
+    est.RecargoCatorcenalDolares = Simple(num() / 100);
+    est.RecargoQuincenalDolares = Simple(num() / 100);
+    est.EdadMinimaDescuento = ent16();
+    est.AnosDescuentoNoFumador = ent16();
+    est.AnosDescuentoMujer = ent16();
+    est.AnosRiesgoPreferente = ent16();
+    est.ParticipacionDividendos = Simple(num());
+    for (int k = 1; k <= 12; ++k) est.PrimaDotalCortoPesos[k] = Simple(num());
+    for (int k = 1; k <= 12; ++k) est.PrimaDotalCortoDolares[k] = Simple(num());
+    for (int k = 1; k <= 5; ++k) est.TopePrimaDerechoPesos[k] = num();
+    for (int k = 1; k <= 5; ++k) est.DerechoPolizaPesos[k] = num();
+    for (int k = 1; k <= 5; ++k) est.TopePrimaDerechoDolares[k] = num();
+    for (int k = 1; k <= 5; ++k) est.DerechoPolizaDolares[k] = num();
 }
 
 void Calculo::LeerParametrosProducto() {
@@ -69,47 +93,77 @@ void Calculo::LeerParametrosProducto() {
         est.NombrePlan = p->Nombre;
 
     // The message naming a field of this product, built only when a value is wrong.
-    auto campo = [&](const char* nombre) {
-        return [&codigo, nombre] { return "\"" + std::string(nombre) + "\" del producto " + codigo; };
-    };
-    est.TablaMortalidadPrima = p->TablaMortalidadPrima.ComoTexto();
-    est.TablaMortalidadRescate = p->TablaMortalidadRescate.ComoTexto();
-    est.TasaTecnica = Simple(Numero(p->TasaInteresTecnica, campo("Tasa de Interes Tecnica")) / 100);
-    est.TasaReservas = Simple(Numero(p->InteresSobreReservas, campo("Interes sobre Reservas")) / 100);
-    est.RecargoFijo = Simple(Numero(p->RecargoFijo, campo("Recargo fijo")));
-    est.GastosExpedicion = Moneda(Numero(p->GastosExpedicion, campo("Gastos de Expedicion")), campo("Gastos de Expedicion"));
-    est.TablaComisiones = ValorNumerico(codigo) == 16 ? std::string("16") : p->TablaComisiones.ComoTexto();
-    est.MetodoPrima = Entero(p->CalculoPrima, campo("Calculo de prima"));
-    est.MetodoRescate = Entero(p->CalculoRescate, campo("Calculo de rescate"));
-    est.AnosCrecimiento = Entero(p->AnosCrecimiento, campo("Años de crecimiento"));
+    auto it = parametros.find(p);
+    if (it == parametros.end()) {
+        // The message naming a field of this product, built only when a value is wrong.
+        auto campo = [&](const char* nombre) {
+            return [&codigo, nombre] { return "\"" + std::string(nombre) + "\" del producto " + codigo; };
+        };
+        Parametros q;
+        q.tablaPrima = p->TablaMortalidadPrima.ComoTexto();
+        q.tablaRescate = p->TablaMortalidadRescate.ComoTexto();
+        q.tasaTecnica = Simple(Numero(p->TasaInteresTecnica, campo("Tasa de Interes Tecnica")) / 100);
+        q.tasaReservas = Simple(Numero(p->InteresSobreReservas, campo("Interes sobre Reservas")) / 100);
+        q.recargoFijo = Simple(Numero(p->RecargoFijo, campo("Recargo fijo")));
+        q.gastos = Moneda(Numero(p->GastosExpedicion, campo("Gastos de Expedicion")), campo("Gastos de Expedicion"));
+        q.tablaComisiones = ValorNumerico(codigo) == 16 ? std::string("16") : p->TablaComisiones.ComoTexto();
+        q.metodoPrima = Entero(p->CalculoPrima, campo("Calculo de prima"));
+        q.metodoRescate = Entero(p->CalculoRescate, campo("Calculo de rescate"));
+        q.anosCrecimiento = Entero(p->AnosCrecimiento, campo("Años de crecimiento"));
+        q.descuentoVolumen = Entero(p->DescuentoPorVolumen, campo("Descuento por Volumen"));
+        q.aplicaDescuentos = Entero(p->AplicacionDescuentos, campo("Aplicacion de Descuentos"));
+        q.descuentoDividendos = Entero(p->DescuentoPorDividendos, campo("Descuento por Dividendos"));
+        q.recargoPrimaNeta = Simple(Numero(p->RecargoPrimaNeta, campo("Recargo a la Prima Neta")));
+        q.fuerzaTecnica = Simple(std::log(1.0 + q.tasaTecnica));
+        q.fuerzaReservas = Simple(std::log(1.0 + q.tasaReservas));
+        it = parametros.emplace(p, std::move(q)).first;
+    }
+    const Parametros& q = it->second;
+    est.TablaMortalidadPrima = q.tablaPrima;
+    est.TablaMortalidadRescate = q.tablaRescate;
+    est.TasaTecnica = q.tasaTecnica;
+    est.TasaReservas = q.tasaReservas;
+    est.RecargoFijo = q.recargoFijo;
+    est.GastosExpedicion = q.gastos;
+    est.TablaComisiones = q.tablaComisiones;
+    est.MetodoPrima = q.metodoPrima;
+    est.MetodoRescate = q.metodoRescate;
+    est.AnosCrecimiento = q.anosCrecimiento;
     est.GastosExpedicionLinea[k] = est.GastosExpedicion;
     if (est.AnosCrecimiento > 0) est.AnosCrecimiento += 1;
-    est.TablaDescuentoVolumen = Entero(p->DescuentoPorVolumen, campo("Descuento por Volumen"));
-    est.AplicaDescuentosEdad = Entero(p->AplicacionDescuentos, campo("Aplicacion de Descuentos"));
-    est.DescuentoDividendos = Entero(p->DescuentoPorDividendos, campo("Descuento por Dividendos"));
-    est.RecargoPrimaNeta = Simple(Numero(p->RecargoPrimaNeta, campo("Recargo a la Prima Neta")));
+    est.TablaDescuentoVolumen = q.descuentoVolumen;
+    est.AplicaDescuentosEdad = q.aplicaDescuentos;
+    est.DescuentoDividendos = q.descuentoDividendos;
+    est.RecargoPrimaNeta = q.recargoPrimaNeta;
 
     est.Moneda = ent.comMoneda;
     est.TasaFondo = Simple((est.Moneda == "Pesos" ? est.TasaInteresPesos : est.TasaInteresDolares) / 100.0);
-    est.FuerzaTecnica = Simple(std::log(1.0 + est.TasaTecnica));
-    est.FuerzaReservas = Simple(std::log(1.0 + est.TasaReservas));
+    est.FuerzaTecnica = q.fuerzaTecnica;
+    est.FuerzaReservas = q.fuerzaReservas;
 
     // Commission schedule of the payment term; for attained-age plans, the years to that age.
     int m = est.PlazoPagoLinea[k];
     if (ent.chkEdad) m = Entero(ValorNumerico(ent.dbcPago) - ValorNumerico(ent.txtEdad), "el plazo de pago");
-    const FilaComision* fila = cat->Comision(est.TablaComisiones, m);
-    if (!fila)
-        throw ErrorCalculo("No hay esquema de comisiones \"" + est.TablaComisiones + "\" para un plazo de pago de " +
-                           std::to_string(m) + " años.");
-    int j = 1;
-    for (int t = 1; t <= 15; ++t) {
-        auto tramo = [&] { return "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones; };
-        const double r = Numero(fila->campos[2 * t + 1], tramo);
-        int limite = Entero(fila->campos[2 * t], tramo);
-        // The schedule holds years 1 to 99: any longer limit means every year.
-        if (limite > 99) limite = 99;
-        for (; j <= limite; ++j) est.Comision[j] = Simple(r / 100);
+    const std::string clave = est.TablaComisiones + '\x1f' + std::to_string(m);
+    auto c = comisiones.find(clave);
+    if (c == comisiones.end()) {
+        const FilaComision* fila = cat->Comision(est.TablaComisiones, m);
+        if (!fila)
+            throw ErrorCalculo("No hay esquema de comisiones \"" + est.TablaComisiones + "\" para un plazo de pago de " +
+                               std::to_string(m) + " años.");
+        Comisiones nueva;
+        for (int t = 1; t <= 15; ++t) {
+            auto tramo = [&] { return "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones; };
+            const double r = Numero(fila->campos[2 * t + 1], tramo);
+            int limite = Entero(fila->campos[2 * t], tramo);
+            // The schedule holds years 1 to 99: any longer limit means every year.
+            if (limite > 99) limite = 99;
+            while (static_cast<int>(nueva.porAno.size()) < limite) nueva.porAno.push_back(Simple(r / 100));
+        }
+        c = comisiones.emplace(clave, std::move(nueva)).first;
     }
+    // Years after the last tier keep the rates they had.
+    for (size_t j = 0; j < c->second.porAno.size(); ++j) est.Comision[j + 1] = c->second.porAno[j];
 
     struct Frecuencia {
         const char* forma;
