@@ -25,7 +25,7 @@ int64_t Verificar(int64_t d, const char* operacion) {
 
 }  // namespace
 
-Currency Currency::DesdeDouble(double x) {
+Currency Currency::DesdeDoubleComprobado(double x) {
     if (std::isnan(x)) throw ErrorConversion("No se puede convertir NaN a un importe");
     double r = RedondearPar(x * static_cast<double>(kEscala));
     // 2^63 is the first double past the int64 range; every double below it converts exactly.

@@ -3,6 +3,7 @@
 // Conversions from double round half to even; arithmetic never wraps silently.
 // The range is ±922,337,203,685,477.5807 (symmetric: the lowest int64 is not an amount, so
 // a negation never fails); every checked operation throws ErrorDesbordamiento beyond it.
+#include <cmath>
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -20,7 +21,13 @@ public:
     // Rounds x * 10000 (the product taken in double: 0.00015 gives 1, not 2) to the nearest
     // integer, halves to even. Throws ErrorDesbordamiento when the amount does not fit,
     // ErrorConversion for NaN.
-    static Currency DesdeDouble(double x);
+    static Currency DesdeDouble(double x) {
+        // Common amounts take one conversion instruction: llrint rounds by the default mode,
+        // to nearest with ties to even, which is the rule. Others go the checked way.
+        const double r = x * static_cast<double>(kEscala);
+        if (r > -4.5e15 && r < 4.5e15) return DesdeDiezmilesimos(std::llrint(r));
+        return DesdeDoubleComprobado(x);
+    }
     static Currency DesdeEntero(int64_t unidades);  // throws ErrorDesbordamiento
 
     constexpr int64_t Diezmilesimos() const { return d_; }
@@ -43,6 +50,7 @@ public:
     std::string Texto() const;
 
 private:
+    static Currency DesdeDoubleComprobado(double x);
     int64_t d_ = 0;
 };
 

@@ -118,6 +118,7 @@ public:
 
 private:
     double PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c);
+    void SumarNivelada(int x, int n, int m, float i, float g, int b, int c, int col);
     void ReservaDevolucionPrimas();
     // Reserve recursions over years 2..n' of `r`: level, growing (growth to year H) and annual.
     void RecursionNivelada(Arreglo<double, 101>& r, double prima);

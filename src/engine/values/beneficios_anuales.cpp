@@ -21,8 +21,11 @@ void Calculo::CalcularBeneficiosAnuales() {
     const int edadContratante = Entero(est.EdadContratante.ComoDouble(), "la edad del contratante");
     int a = 0;  // age of the cancellation test; a BITF of the educational plan keeps the previous rider's
 
+    bool enCero = false;  // the rider's yearly premiums are all zero already
     auto ceroAnos = [&] {
+        if (enCero) return;
         for (int k = 1; k <= m; ++k) est.PrimaBeneficioAno[k] = Currency();
+        enCero = true;
     };
     auto tasaEdad = [&](const FilaPorEdad& t, int edad) {
         if (edad < 0 || edad > 99)
@@ -60,6 +63,7 @@ void Calculo::CalcularBeneficiosAnuales() {
         if (!tarifa) {
             ceroAnos();
         } else {
+            enCero = false;
             const double aplicaDescuentos = Numero(ben->AplicanDescuentosEdad, [&] { return "\"Aplican Descuentos en Edad\" del beneficio " + idTexto; });
             const bool incrementos =
                 Numero(ben->AplicanIncrementos, [&] { return "\"Aplican Incrementos\" del beneficio " + idTexto; }) == 1;
@@ -151,12 +155,12 @@ void Calculo::CalcularBeneficiosAnuales() {
             est.PrimaBeneficioMostrada[slot][linea] = est.PrimaBeneficioAno[1].ComoDouble();
         }
         est.PrimaBeneficioSlot[slot] = est.PrimaBeneficioAno[1];
+        if (enCero) continue;  // nothing to add, no rate to record
         if (est.PlazoPago == 1) {
             for (int k = 1; k <= 10; ++k) est.PrimaBeneficiosAno[k] += est.PrimaBeneficioAno[1].ComoDouble();
         } else {
             for (int k = 1; k <= m; ++k) est.PrimaBeneficiosAno[k] += est.PrimaBeneficioAno[k].ComoDouble();
         }
-        if (!tarifa) continue;  // an empty or dropped slot has no rate to record
         const std::string& nombre = est.NombreBeneficioSlot[slot];
         float* destino = nombre == "B.I.T"      ? &est.TarifaBIT[linea]
                          : nombre == "B.P.A.I." ? &est.TarifaBPAI[linea]

@@ -36,40 +36,58 @@ void Calculo::RevisarPlazo(int x, int n) const {
 double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int col) {
     RevisarPlazo(x, n);
     const auto& v = Potencias(1.0 + i);
-    est.Sobrevivencia[0] = 1;
-    est.Descuento[0] = 1;
+    // Locals in the loop, the same operations in the same order as on the engine's variables.
+    double* sob = est.Sobrevivencia.data();
+    double* des = est.Descuento.data();
+    const double* p = est.P[col] + x;
+    float f = est.FactorCrecimiento;
+    sob[0] = 1;
+    des[0] = 1;
     double s = 0;
     for (int k = 1; k <= n; ++k) {
-        if (k <= h) est.FactorCrecimiento = Simple((k - 1) * static_cast<double>(g));
-        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
-        est.Descuento[k] = v[k];
-        s += est.Descuento[k - 1] * est.Sobrevivencia[k - 1] * (1.0 + est.FactorCrecimiento);
+        if (k <= h) f = Simple((k - 1) * static_cast<double>(g));
+        sob[k] = p[k - 1] * sob[k - 1];
+        des[k] = v[k];
+        s += des[k - 1] * sob[k - 1] * (1.0 + f);
     }
+    est.FactorCrecimiento = f;
     return s;
+}
+
+// The loop the two net level premiums share: survival, deaths, discount, the death-benefit
+// and premium-annuity values, with growth in years b..c.
+void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c, int col) {
+    RevisarPlazo(x, n);
+    const auto& v = Potencias(1.0 + i);
+    double* sob = est.Sobrevivencia.data();
+    double* des = est.Descuento.data();
+    const double* p = est.P[col] + x;
+    float f = est.FactorCrecimiento;
+    sob[0] = 1;
+    des[0] = 1;
+    double seguro = 0, anualidad = 0;
+    double muertes = 0;  // cumulative probability of death
+    for (int k = 1; k <= n; ++k) {
+        if (b <= k && k <= c) f = Simple((k - b) * static_cast<double>(g));
+        sob[k] = p[k - 1] * sob[k - 1];
+        const double acumulada = 1 - sob[k];
+        const double d = acumulada - muertes;
+        muertes = acumulada;
+        des[k] = v[k];
+        seguro += d * des[k] * (1.0 + f);
+        if (k <= m) anualidad += des[k - 1] * sob[k - 1] * (1.0 + f);
+    }
+    est.FactorCrecimiento = f;
+    est.ValorSeguro = seguro;
+    est.ValorAnualidad = anualidad;
+    est.ValorDotal = des[n] * sob[n] * (1.0 + f);
 }
 
 double Calculo::PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
     if (ProductoVentanaEs(16)) return PrimaNetaNiveladaDevolucion(x, n, m, i, g, b, c);
-    RevisarPlazo(x, n);
-    const auto& v = Potencias(1.0 + i);
-    est.Sobrevivencia[0] = 1;
-    est.Descuento[0] = 1;
-    est.ValorSeguro = 0;
-    est.ValorAnualidad = 0;
-    double muertes = 0;  // cumulative probability of death
-    for (int k = 1; k <= n; ++k) {
-        if (b <= k && k <= c) est.FactorCrecimiento = Simple((k - b) * static_cast<double>(g));
-        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
-        const double acumulada = 1 - est.Sobrevivencia[k];
-        const double d = acumulada - muertes;
-        muertes = acumulada;
-        est.Descuento[k] = v[k];
-        est.ValorSeguro += d * est.Descuento[k] * (1.0 + est.FactorCrecimiento);
-        if (k <= m) est.ValorAnualidad += est.Descuento[k - 1] * est.Sobrevivencia[k - 1] * (1.0 + est.FactorCrecimiento);
-    }
+    SumarNivelada(x, n, m, i, g, b, c, col);
     const float delta = Simple(std::log(1.0 + i));
     const double idelta = static_cast<double>(i) / delta;
-    est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n] * (1.0 + est.FactorCrecimiento);
     if (e == 1) {
         const double r = Dividir(idelta * est.ValorSeguro * 1000 + est.ValorDotal * 1000, est.ValorAnualidad,
                                  "la prima neta nivelada (anualidad nula)");
@@ -129,24 +147,7 @@ double Calculo::PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float 
 }
 
 double Calculo::PrimaNetaDiscreta(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
-    RevisarPlazo(x, n);
-    const auto& v = Potencias(1.0 + i);
-    est.Sobrevivencia[0] = 1;
-    est.Descuento[0] = 1;
-    est.ValorSeguro = 0;
-    est.ValorAnualidad = 0;
-    double muertes = 0;
-    for (int k = 1; k <= n; ++k) {
-        if (b <= k && k <= c) est.FactorCrecimiento = Simple((k - b) * static_cast<double>(g));
-        est.Sobrevivencia[k] = est.P[col][x + k - 1] * est.Sobrevivencia[k - 1];
-        const double acumulada = 1 - est.Sobrevivencia[k];
-        const double d = acumulada - muertes;
-        muertes = acumulada;
-        est.Descuento[k] = v[k];
-        est.ValorSeguro += d * est.Descuento[k] * (1.0 + est.FactorCrecimiento);
-        if (k <= m) est.ValorAnualidad += est.Descuento[k - 1] * est.Sobrevivencia[k - 1] * (1.0 + est.FactorCrecimiento);
-    }
-    est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n] * (1.0 + est.FactorCrecimiento);
+    SumarNivelada(x, n, m, i, g, b, c, col);
     const double numerador = e == 1 ? est.ValorDotal * 1000 + est.ValorSeguro * 1000 : est.ValorSeguro * 1000;
     return Dividir(numerador, est.ValorAnualidad, "la prima neta (anualidad nula)");
 }

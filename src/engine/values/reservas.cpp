@@ -23,30 +23,40 @@ double Calculo::Costo(int k) const {
 }
 
 void Calculo::RecursionNivelada(Arreglo<double, 101>& r, double prima) {
-    const int n = NPrima(est), m = MPrima(est), x = est.EdadCalculo;
+    const int n = NPrima(est), m = MPrima(est);
     const double i = est.TasaReservas;
+    const double idelta = i / est.FuerzaReservas;
+    const double* q = est.Q[2] + est.EdadCalculo;
+    const double* p = est.P[2] + est.EdadCalculo;
     for (int k = 2; k <= n; ++k) {
         const double pi = k <= m ? 1.0 : 0.0;
-        r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - Costo(k), est.P[2][x + k - 1], "la reserva");
+        r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
     }
 }
 
 void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
-    const int n = NPrima(est), m = MPrima(est), x = est.EdadCalculo;
+    const int n = NPrima(est), m = MPrima(est);
     const double i = est.TasaReservas;
+    const double idelta = i / est.FuerzaReservas;
+    const double* q = est.Q[2] + est.EdadCalculo;
+    const double* p = est.P[2] + est.EdadCalculo;
+    const float g = est.IncrementoActual;
+    float fc = est.FactorCrecimiento;
     for (int k = 2; k <= n; ++k) {
-        if (k <= h) est.FactorCrecimiento = Simple((k - 1) * static_cast<double>(est.IncrementoActual));
+        if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
         const double pi = k <= m ? 1.0 : 0.0;
-        const double f = 1.0 + est.FactorCrecimiento;
-        r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - Costo(k) * f, est.P[2][x + k - 1], "la reserva");
+        const double f = 1.0 + fc;
+        r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
     }
+    est.FactorCrecimiento = fc;
 }
 
 void Calculo::RecursionAnual(Arreglo<double, 101>& r, double prima) {
-    const int n = NPrima(est), x = est.EdadCalculo;
+    const int n = NPrima(est);
     const double i = est.TasaReservas;
-    for (int k = 2; k <= n; ++k)
-        r[k] = Dividir((prima + r[k - 1]) * (1 + i) - 1000 * est.Q[2][x + k - 1], est.P[2][x + k - 1], "la reserva");
+    const double* q = est.Q[2] + est.EdadCalculo;
+    const double* p = est.P[2] + est.EdadCalculo;
+    for (int k = 2; k <= n; ++k) r[k] = Dividir((prima + r[k - 1]) * (1 + i) - 1000 * q[k - 1], p[k - 1], "la reserva");
 }
 
 void Calculo::CalcularAnualidadesPorDuracion() {
