@@ -175,9 +175,7 @@ void Calculo::LimpiarResultados() {
     anos(est.FondoAcumulado);
     anos(est.AportacionAno);
     anos(est.AportacionMostrada);
-    // Display values of lines beyond the quote's are never written: clearing the quote's lines
-    // clears them all.
-    for (int l = 1; l <= est.NumLineas; ++l) {
+    for (int l = 1; l <= 10; ++l) {
         est.SumaAseguradaMostrada[l] = 0;
         est.IncrementoMostrado[l] = 0;
         est.PrimaLineaMostrada[l] = 0;

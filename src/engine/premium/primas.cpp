@@ -152,7 +152,8 @@ void Calculo::CalcularPrima() {
     auto descartarPrimaUnica = [&] {
         // Its quotient is not used; it only leaves the scratch values as the later steps expect.
         PrimaUnicaCreciente(x, n, it, 0, static_cast<int16_t>(e), 1);
-        AnualidadCreciente(x, n - est.AnosAjuste + 1, it, g, ac, 1);
+        // Over one year more than the cover, as far as the table reaches.
+        AnualidadCreciente(x, std::min(n - est.AnosAjuste + 1, 100 - x), it, g, ac, 1);
     };
 
     bool redondear = true;
@@ -178,7 +179,8 @@ void Calculo::CalcularPrima() {
             if (f > 0.2f) f = 0.2f;
             est.FactorGastoMetodo4 = f / 2;
             const double c = Dividir(est.VPComisiones, anualidad, "la prima de tarifa (anualidad de primas nula)");
-            est.PrimaTarifa = Dividir(est.PrimaNeta + rf, (1 - est.FactorGastoMetodo4) - c, "la prima de tarifa");
+            est.PrimaTarifa =
+                Dividir(est.PrimaNeta + rf, (1 - static_cast<double>(est.FactorGastoMetodo4)) - c, "la prima de tarifa");
             break;
         }
         case 5: {
