@@ -7,6 +7,7 @@
 #include "core/numeros.h"
 #include "core/texto.h"
 #include "data/arranque.h"
+#include "data/errores.h"
 
 namespace cv::app {
 
@@ -202,7 +203,39 @@ void FrmCotizador::Form_Load(const Fecha& hoy) {
     lbldate.texto = FechaCorta(hoy);
     ModoEdicion = 1;
     refrescar();
+    AplicarPerfil();
 }
+
+void FrmCotizador::AplicarPerfil() {
+    // Agents see the quote only; other roles (office staff) may choose another product database
+    // and reach the management fields.
+    // Without a known role the window stays as designed: the menu entry shown but disabled.
+    const bool agente = PerfilUsuario == "Agentes";
+    const bool gestion = !PerfilUsuario.empty() && !agente;
+    mnuBaseDatos.visible = !agente;
+    mnuBaseDatos.habilitado = gestion;
+    for (Control* c : std::initializer_list<Control*>{&chkRiesgoSelecto, &txtExtraprimaOcupacional, &txtExtraPrimaMedica,
+                                                      &txtTasaInteres})
+        c->visible = gestion;
+}
+
+void FrmCotizador::mnuBaseDatos_Click() {
+    auto elegido = ui_.ElegirBaseDatos();
+    if (!elegido || elegido->empty()) return;
+    // The chosen file replaces the catalogue only when it can be read whole.
+    try {
+        datos::CatalogoProductos nuevo = datos::VincularCatalogo(*elegido);
+        catalogo_ = std::move(nuevo);
+    } catch (const datos::ErrorBaseDatos& e) {
+        MostrarMensaje(Simple(e.what()));
+        return;
+    }
+    RutaBaseDatos = *elegido;
+    for (Control* c : std::initializer_list<Control*>{&butGenerar, &butBorrar, &mnuAbrir, &mnuGuardar, &mnuGuardarComo})
+        c->habilitado = true;
+}
+
+void FrmCotizador::mnuAyuda_Click() { ui_.AbrirDocumento(RutaManual); }
 
 double FrmCotizador::ValorEdad() const { return Numero(txtEdad.texto); }
 

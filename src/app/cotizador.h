@@ -101,6 +101,16 @@ public:
     std::filesystem::path RutaBaseDatos, RutaManual;
     std::string PerfilUsuario;
 
+    // ---- menus and commands ----
+    void mnuBaseDatos_Click();
+    void mnuAyuda_Click();
+    // "&Salir" (button and menu) ends the whole process at once.
+    void Command1_Click() { terminar_ = true; }
+    void mnuSalir_Click() { terminar_ = true; }
+    bool TerminarAplicacion() const { return terminar_; }
+    // The role of the logged-in user: "Agentes" hides the management fields and "&Base de Datos".
+    void AplicarPerfil();
+
     // ---- insured data ----
     void txtNombre_LostFocus();
     void txtEdad_Change();
@@ -191,7 +201,7 @@ private:
     void ActualizarPanel(Casilla& caja);
     void ReglasBitfCaf(bool esBitf);
     void Habilitar(std::initializer_list<Control*> controles, bool habilitado);
-    int anidamiento_ = 0;  // rider rules re-entered by their own unticking
+    bool terminar_ = false;
 };
 
 }  // namespace cv::app

@@ -1,6 +1,8 @@
 #pragma once
 // Message boxes and modal dialogs go through this interface: the Qt layer answers with real
 // windows, tests with a script that records every message shown.
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace cv::app {
@@ -27,6 +29,11 @@ public:
     // Modal dialogs: the view shows them and returns when they close; a script plays them.
     virtual void MostrarAportaciones(FrmAportaciones& dialogo) = 0;
     virtual void MostrarEdadPadreTutor(FrmEdad& dialogo) = 0;
+    // The file-open dialog of "&Base de Datos" (filter "Seguro de Vida (*.svi)|*.svi|All Files
+    // (*.*)|*.*", the file must exist); nothing when cancelled.
+    virtual std::optional<std::filesystem::path> ElegirBaseDatos() { return std::nullopt; }
+    // The shell's "Open" on a document (the user manual); the result is not examined.
+    virtual void AbrirDocumento(const std::filesystem::path&) {}
 };
 
 inline Mensaje Simple(std::string texto) { return {std::move(texto), "", EstiloMensaje::Simple}; }
