@@ -16,36 +16,6 @@ struct Fuente {
     size_t minimoCampos;              // fields read by position need this many columns
 };
 
-const std::vector<const char*> kCamposOpciones = [] {
-    std::vector<const char*> c = {"Tasa de Interes Pesos",
-                                  "Tasa de Interes Dolares",
-                                  "Recargo Mensual Dolares",
-                                  "Recargo Trimestral Dolares",
-                                  "Recargo Semestral Dolares",
-                                  "Recargo Catorcenal Dolares",
-                                  "Recargo Quincenal Dolares",
-                                  "Edad Minima de Descuento",
-                                  "Años de Descuento por no fumador",
-                                  "Años de Descuento por mujer",
-                                  "Riesgo Preferente",
-                                  "Participacion de la Compañia en Dividendos"};
-    return c;
-}();
-
-std::vector<std::string> CamposNumerados() {
-    std::vector<std::string> r;
-    auto familia = [&](const std::string& base, int hasta) {
-        for (int k = 1; k <= hasta; ++k) r.push_back(base + (k < 10 ? " 0" : " ") + std::to_string(k));
-    };
-    familia("Primas de Dotal a corto plazo pesos", 12);
-    familia("Primas de Dotal a corto plazo dolares", 12);
-    familia("Tope de Prima para Derecho de Poliza Pesos", 5);
-    familia("Derecho de Poliza Pesos", 5);
-    familia("Tope de Prima para Derecho de Poliza dolares", 5);
-    familia("Derecho de Poliza dolares", 5);
-    return r;
-}
-
 std::shared_ptr<Tabla> Leer(ConexionCifrada& con, const Fuente& f) {
     // A missing table is reported by name rather than by the engine's own wording.
     Sentencia existe = con.Preparar("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?;");
@@ -84,6 +54,35 @@ void ExigirPosicion(const Tabla& t, const char* campo, size_t posicion, const st
 
 }  // namespace
 
+const std::vector<std::string>& CamposOpcionesGerenciales() {
+    static const std::vector<std::string> campos = [] {
+        std::vector<std::string> c = {"Tasa de Interes Pesos",
+                                      "Tasa de Interes Dolares",
+                                      "Recargo Mensual Dolares",
+                                      "Recargo Trimestral Dolares",
+                                      "Recargo Semestral Dolares",
+                                      "Recargo Catorcenal Dolares",
+                                      "Recargo Quincenal Dolares",
+                                      "Edad Minima de Descuento",
+                                      "Años de Descuento por no fumador",
+                                      "Años de Descuento por mujer",
+                                      "Riesgo Preferente",
+                                      "Participacion de la Compañia en Dividendos"};
+        // Numbered families always carry two digits.
+        auto familia = [&](const std::string& base, int hasta) {
+            for (int k = 1; k <= hasta; ++k) c.push_back(base + (k < 10 ? " 0" : " ") + std::to_string(k));
+        };
+        familia("Primas de Dotal a corto plazo pesos", 12);
+        familia("Primas de Dotal a corto plazo dolares", 12);
+        familia("Tope de Prima para Derecho de Poliza Pesos", 5);
+        familia("Derecho de Poliza Pesos", 5);
+        familia("Tope de Prima para Derecho de Poliza dolares", 5);
+        familia("Derecho de Poliza dolares", 5);
+        return c;
+    }();
+    return campos;
+}
+
 std::string ClaveDeConexion(std::string_view conexion) {
     std::string plegada(conexion);
     for (char& c : plegada)
@@ -109,9 +108,9 @@ CatalogoProductos VincularCatalogo(const std::filesystem::path& archivo, std::st
         throw ErrorBaseDatos("No se encontró la base de datos " + archivo.filename().string() + ".");
     ConexionCifrada con(archivo, ClaveDeConexion(conexion), ConexionCifrada::Modo::Lectura);
 
-    std::vector<const char*> opciones = kCamposOpciones;
-    const std::vector<std::string> numerados = CamposNumerados();
-    for (const auto& n : numerados) opciones.push_back(n.c_str());
+    const std::vector<std::string>& nombresOpciones = CamposOpcionesGerenciales();
+    std::vector<const char*> opciones;
+    for (const auto& n : nombresOpciones) opciones.push_back(n.c_str());
 
     const Fuente fuentes[] = {
         {"Productos", "SELECT * FROM [Productos] ORDER BY rowid;",

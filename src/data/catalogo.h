@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "data/tabla.h"
 
@@ -12,6 +13,9 @@ namespace cv::datos {
 
 inline constexpr std::string_view kArchivoBaseDatos = "031208.svi";
 inline constexpr std::string_view kConexionBaseDatos = ";pwd=918262";
+
+// The fields of "Opciones Gerenciales" the program reads, in the order it reads them.
+const std::vector<std::string>& CamposOpcionesGerenciales();
 
 // The password of a connect string (";pwd=918262"): the text after "pwd=" up to the next ";".
 std::string ClaveDeConexion(std::string_view conexion);

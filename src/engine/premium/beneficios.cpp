@@ -54,22 +54,10 @@ void Calculo::TarifaBeneficiosLinea() {
                 return "la edad " + std::to_string(a) + " de la tarifa " + tarifa->clave;
             }));
         } else {
-            // Life cover priced as the line's own plan with cover and payments ending at age 60.
-            const int16_t seguro = est.PlazoSeguro, pago = est.PlazoPago;
-            const double neta = est.PrimaNeta, tarifaLinea = est.PrimaTarifa, tarifa2 = est.PrimaTarifa2;
-            if (est.PlazoSeguro + est.Edad > 60) est.PlazoSeguro = static_cast<int16_t>(60 - est.Edad);
-            if (est.PlazoPago + est.Edad > 60) est.PlazoPago = static_cast<int16_t>(60 - est.Edad);
-            if (est.PlazoSeguro > 0 && est.PlazoPago > 0) {
+            ConPlazosHasta60([&] {
                 CalcularPrima();
                 est.TarifaBeneficio = Simple(est.PrimaTarifa);
-            } else {
-                est.TarifaBeneficio = 0;  // no years left before age 60
-            }
-            est.PlazoSeguro = seguro;
-            est.PlazoPago = pago;
-            est.PrimaNeta = neta;
-            est.PrimaTarifa = tarifaLinea;
-            est.PrimaTarifa2 = tarifa2;
+            });
         }
         if (id == 1)
             est.PorcentajeBIT = est.TarifaBeneficio;

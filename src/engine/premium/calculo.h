@@ -118,6 +118,11 @@ public:
 
 private:
     double PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c);
+    // Rider 6: the line's plan with cover and payments ending at age 60. Runs `calcular` with the
+    // terms capped (when any year is left) and restores the line's terms and premiums; the rate
+    // is 0 when no year is left before 60.
+    template <typename F>
+    void ConPlazosHasta60(F&& calcular);
     void SumarNivelada(int x, int n, int m, float i, float g, int b, int c, int col);
     void ReservaDevolucionPrimas();
     // Reserve recursions over years 2..n' of `r`: level, growing (growth to year H) and annual.
@@ -171,5 +176,22 @@ private:
     const Potencia& BuscarPotencia(double base);
     std::deque<Potencia> potencias;  // references stay valid as rates are added
 };
+
+template <typename F>
+void Calculo::ConPlazosHasta60(F&& calcular) {
+    const int16_t seguro = est.PlazoSeguro, pago = est.PlazoPago;
+    const double neta = est.PrimaNeta, tarifa = est.PrimaTarifa, tarifa2 = est.PrimaTarifa2;
+    if (est.PlazoSeguro + est.Edad > 60) est.PlazoSeguro = static_cast<int16_t>(60 - est.Edad);
+    if (est.PlazoPago + est.Edad > 60) est.PlazoPago = static_cast<int16_t>(60 - est.Edad);
+    if (est.PlazoSeguro > 0 && est.PlazoPago > 0)
+        calcular();
+    else
+        est.TarifaBeneficio = 0;
+    est.PlazoSeguro = seguro;
+    est.PlazoPago = pago;
+    est.PrimaNeta = neta;
+    est.PrimaTarifa = tarifa;
+    est.PrimaTarifa2 = tarifa2;
+}
 
 }  // namespace cv

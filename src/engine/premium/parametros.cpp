@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/numeros.h"
+#include "data/catalogo.h"
 #include "engine/premium/calculo.h"
 #include "engine/premium/comun.h"
 
@@ -11,38 +12,8 @@ namespace cv {
 
 using namespace motor;
 
-namespace {
-
-std::string Numerada(const char* familia, int k) {
-    char b[96];
-    std::snprintf(b, sizeof b, "%s %02d", familia, k);
-    return b;
-}
-
-}  // namespace
-
 void Calculo::LeerOpcionesGerenciales() {
-    static const std::vector<std::string> kNombres = [] {
-        std::vector<std::string> n = {"Tasa de Interes Pesos",
-                                      "Tasa de Interes Dolares",
-                                      "Recargo Mensual Dolares",
-                                      "Recargo Trimestral Dolares",
-                                      "Recargo Semestral Dolares",
-                                      "Recargo Catorcenal Dolares",
-                                      "Recargo Quincenal Dolares",
-                                      "Edad Minima de Descuento",
-                                      "Años de Descuento por no fumador",
-                                      "Años de Descuento por mujer",
-                                      "Riesgo Preferente",
-                                      "Participacion de la Compañia en Dividendos"};
-        for (int k = 1; k <= 12; ++k) n.push_back(Numerada("Primas de Dotal a corto plazo pesos", k));
-        for (int k = 1; k <= 12; ++k) n.push_back(Numerada("Primas de Dotal a corto plazo dolares", k));
-        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Tope de Prima para Derecho de Poliza Pesos", k));
-        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Derecho de Poliza Pesos", k));
-        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Tope de Prima para Derecho de Poliza dolares", k));
-        for (int k = 1; k <= 5; ++k) n.push_back(Numerada("Derecho de Poliza dolares", k));
-        return n;
-    }();
+    const std::vector<std::string>& kNombres = datos::CamposOpcionesGerenciales();
     if (opciones.empty())
         for (const auto& n : kNombres) opciones.push_back(&cat->Opcion(n));
     size_t i = 0;

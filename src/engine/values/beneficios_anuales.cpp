@@ -89,11 +89,7 @@ void Calculo::CalcularBeneficiosAnuales() {
             } else {
                 // Life cover to age 60, priced as the line's plan; its reserves and surrender values
                 // are added to the line's.
-                const int16_t seguro = est.PlazoSeguro, pago = est.PlazoPago;
-                const double neta = est.PrimaNeta, tarifaLinea = est.PrimaTarifa, tarifa2 = est.PrimaTarifa2;
-                if (est.PlazoSeguro + est.Edad > 60) est.PlazoSeguro = static_cast<int16_t>(60 - est.Edad);
-                if (est.PlazoPago + est.Edad > 60) est.PlazoPago = static_cast<int16_t>(60 - est.Edad);
-                if (est.PlazoSeguro > 0 && est.PlazoPago > 0) {
+                ConPlazosHasta60([&] {
                     CalcularPrima();
                     est.TarifaBeneficio = Simple(est.PrimaTarifa);
                     const auto rescate = est.RescateMil, reserva = est.ReservaRescate, nivelada = est.ReservaNivelada;
@@ -105,14 +101,7 @@ void Calculo::CalcularBeneficiosAnuales() {
                         est.ReservaRescate[k] += reserva[k];
                         est.ReservaNivelada[k] += nivelada[k];
                     }
-                } else {
-                    est.TarifaBeneficio = 0;  // no years left before age 60
-                }
-                est.PlazoSeguro = seguro;
-                est.PlazoPago = pago;
-                est.PrimaNeta = neta;
-                est.PrimaTarifa = tarifaLinea;
-                est.PrimaTarifa2 = tarifa2;
+                });
             }
 
             const float s = est.PorcentajeBeneficio[b];

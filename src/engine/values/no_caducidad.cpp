@@ -23,6 +23,13 @@ struct TablaVida {
     }
 };
 
+// Years the non-forfeiture values run: the line's cover, or to age 99 for whole life.
+int PlazoNoCaducidad(const EstadoMotor& e, const EntradaCalculo& ent) {
+    int n = e.PlazoSeguro;
+    if (ent.comPlan == "Vitalicio") n = Entero(99 - ValorNumerico(ent.txtEdad), "el plazo del plan vitalicio");
+    return n > 99 ? 99 : n;
+}
+
 bool PlanConDotal(const std::string& plan) {
     return plan == "Dotal con Edad Alcanzada" || plan == "Dotal" || plan == "Vitalicio";
 }
@@ -41,9 +48,7 @@ void Calculo::AcumularFondo() {
 void Calculo::CalcularProrrogado() {
     CalcularEdadCalculo();
     const int x = est.EdadCalculo;
-    int n = est.PlazoSeguro;
-    if (ent.comPlan == "Vitalicio") n = Entero(99 - ValorNumerico(ent.txtEdad), "el plazo del plan vitalicio");
-    if (n > 99) n = 99;
+    const int n = PlazoNoCaducidad(est, ent);
     const TablaVida t(est);
     const double i = est.TasaReservas;
     const double k = i / est.FuerzaReservas;
@@ -76,9 +81,7 @@ void Calculo::CalcularProrrogado() {
 void Calculo::CalcularSaldado() {
     for (int j = 0; j <= 99; ++j) est.SeguroSaldado[j] = 0;
     const int x = est.EdadCalculo;
-    int n = est.PlazoSeguro;
-    if (ent.comPlan == "Vitalicio") n = Entero(99 - ValorNumerico(ent.txtEdad), "el plazo del plan vitalicio");
-    if (n > 99) n = 99;
+    const int n = PlazoNoCaducidad(est, ent);
     const TablaVida t(est);
     const double i = est.TasaReservas;
     const double idelta = i / est.FuerzaReservas;
