@@ -148,19 +148,21 @@ void Calculo::CalcularPrimaAnualizada() {
 }
 
 void Calculo::CalcularRecibos() {
-    // The quote's first-year premium without the fee (and, in a tariff, without the contribution
-    // already counted): what every line adds to, whatever the number of lines.
-    double a = est.PrimaAnualizada[1] - derechoIncluido;
+    // The quote's first-year premium without the fee and the contribution already counted in
+    // it: what every line adds to, whatever the number of lines.
     const double c = est.AportacionMostrada[1];
+    const double base = est.PrimaAnualizada[1] - derechoIncluido - (aportacionIncluida ? c : 0.0);
     if (est.Moneda == "Pesos") {
         est.DerechoPoliza = 600;
     } else if (est.Moneda == "Dólares") {
-        for (int k = 1; k < 6 && c + a > est.TopePrimaDerechoDolares[k - 1]; ++k)
+        for (int k = 1; k < 6 && c + base > est.TopePrimaDerechoDolares[k - 1]; ++k)
             est.DerechoPoliza = Simple(est.DerechoPolizaDolares[k]);
     }
-    if (est.ModoCalculo != "D" && !aportacionIncluida) {
-        est.PrimaAnualizada[1] += c;
+    double a = base;
+    if (est.ModoCalculo != "D") {
+        // A tariff counts the first contribution in the first year's premium, once.
         a += c;
+        est.PrimaAnualizada[1] = a + derechoIncluido;
         aportacionIncluida = true;
     }
     const double s = 1 + static_cast<double>(est.RecargoFraccionado);

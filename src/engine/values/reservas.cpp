@@ -52,11 +52,16 @@ void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
 }
 
 void Calculo::RecursionAnual(Arreglo<double, 101>& r, double prima) {
-    const int n = NPrima(est);
+    const int n = NPrima(est), m = MPrima(est);
     const double i = est.TasaReservas;
     const double* q = est.Q[2] + est.EdadCalculo;
     const double* p = est.P[2] + est.EdadCalculo;
-    for (int k = 2; k <= n; ++k) r[k] = Dividir((prima + r[k - 1]) * (1 + i) - 1000 * q[k - 1], p[k - 1], "la reserva");
+    // Premiums while they are paid, as in the other recursions: a limited-pay plan charged every
+    // year would end above its sum.
+    for (int k = 2; k <= n; ++k) {
+        const double pi = k <= m ? 1.0 : 0.0;
+        r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - 1000 * q[k - 1], p[k - 1], "la reserva");
+    }
 }
 
 void Calculo::CalcularAnualidadesPorDuracion() {
@@ -220,7 +225,9 @@ void Calculo::CalcularReservaRescate() {
             const double pn = PrimaNetaNivelada(x, np, mp, e, i, g, 0, 0, 2);
             const double p20 = PrimaNetaNivelada(x, 20, 20, 1, i, g, 0, 0, 2);
             const double p1 = pn > p20 ? Costo(1) + (pn - p20) : Costo(1) / uno;
-            const double a = AnualidadCreciente(x, np, i, g, 0, 2);
+            // The renewal premium is spread over the years it is paid: over all the years of
+            // cover a limited-pay plan would never reach its sum.
+            const double a = AnualidadCreciente(x, mp, i, g, 0, 2);
             est.ValorAnualidad = a;
             est.PrimaPrimerAno = p1;
             est.PrimaRenovacion = nivelar(pn, a, p1);
@@ -240,7 +247,7 @@ void Calculo::CalcularReservaRescate() {
             } else {
                 p1 = 1000 * q1 / uno;
             }
-            const double a = AnualidadCreciente(x, np, i, g, 0, 2);
+            const double a = AnualidadCreciente(x, mp, i, g, 0, 2);  // over the premium years, as above
             est.PrimaPrimerAno = p1;
             est.PrimaRenovacion = nivelar(pn, a, p1);
             r[1] = primerReserva(p1, 1000 * q1);
