@@ -40,17 +40,7 @@ Currency Currency::DesdeEntero(int64_t unidades) {
     return DesdeDiezmilesimos(Verificar(d, "el importe"));
 }
 
-Currency Currency::operator+(Currency o) const {
-    int64_t r;
-    if (__builtin_add_overflow(d_, o.d_, &r)) Desborde("la suma");
-    return DesdeDiezmilesimos(Verificar(r, "la suma"));
-}
-
-Currency Currency::operator-(Currency o) const {
-    int64_t r;
-    if (__builtin_sub_overflow(d_, o.d_, &r)) Desborde("la resta");
-    return DesdeDiezmilesimos(Verificar(r, "la resta"));
-}
+void Currency::DesbordeSuma() { Desborde("la suma o resta"); }
 
 Currency Currency::operator-() const {
     int64_t r;

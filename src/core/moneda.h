@@ -34,8 +34,16 @@ public:
     double ComoDouble() const { return static_cast<double>(d_) / kEscala; }
 
     // Checked arithmetic (ErrorDesbordamiento on overflow).
-    Currency operator+(Currency o) const;
-    Currency operator-(Currency o) const;
+    Currency operator+(Currency o) const {
+        int64_t r;
+        if (__builtin_add_overflow(d_, o.d_, &r) || r == INT64_MIN) DesbordeSuma();
+        return DesdeDiezmilesimos(r);
+    }
+    Currency operator-(Currency o) const {
+        int64_t r;
+        if (__builtin_sub_overflow(d_, o.d_, &r) || r == INT64_MIN) DesbordeSuma();
+        return DesdeDiezmilesimos(r);
+    }
     Currency operator-() const;
     Currency& operator+=(Currency o) { return *this = *this + o; }
     Currency& operator-=(Currency o) { return *this = *this - o; }
@@ -51,6 +59,7 @@ public:
 
 private:
     static Currency DesdeDoubleComprobado(double x);
+    [[noreturn]] static void DesbordeSuma();
     int64_t d_ = 0;
 };
 

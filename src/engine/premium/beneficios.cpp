@@ -24,7 +24,7 @@ void Calculo::TarifaBeneficiosLinea() {
     est.PorcentajeBIT = 0;
     const LineaCotizacion& linea = ent.lineas[k];
     // The return-of-premium plan is priced with the rider rows of product 1.
-    const std::string producto = ValorNumerico(est.ProductoLinea[k]) == 16 ? std::string("1") : est.ProductoLinea[k];
+    const std::string producto = NumeroProductoLinea(k) == 16 ? std::string("1") : est.ProductoLinea[k];
     for (int r = 1; r <= 10; ++r) {
         const std::string& idTexto = linea.Beneficio[r];
         if (idTexto.empty()) continue;

@@ -132,6 +132,8 @@ private:
     double Costo(int k) const;  // c(k) = (i/δ) q(k) 1000 on the surrender table
     void RevisarPlazo(int x, int n) const;
     bool ProductoVentanaEs(int codigo);  // the number in the window's product field
+    double NumeroProductoLinea(int k);   // the number of line k's product code
+    double PagoVentana();                // the number in the window's payment-term combo
     const FilaPorEdad* FilaMortalidad(const std::string& clave);
     void LeerTramosVolumen(const std::vector<Valor>& registro);
 
@@ -160,6 +162,17 @@ private:
     std::vector<const Valor*> opciones;                       // the options in reading order
     std::string textoVentana;
     double numeroVentana = 0;
+    std::string textoPago;
+    double numeroPago = 0;
+    std::array<std::string, 11> textoProductoLinea;
+    std::array<double, 11> numeroProductoLinea{};
+    bool lineasLimpias = false;  // display values of every line cleared once in this run
+    struct Tramos {
+        int n = 0;  // tiers read, the closing one included
+        std::array<Currency, 12> limite{};
+        std::array<float, 12> a{}, b{};
+    };
+    std::unordered_map<const std::vector<Valor>*, Tramos> tramos;
     std::string claveFila[2];
     const FilaPorEdad* fila[2] = {nullptr, nullptr};
     struct Columna {

@@ -21,6 +21,7 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
     ent = entrada;
     est = EstadoMotor{};
     filaMortalidadActual = nullptr;
+    lineasLimpias = false;
     try {
         LeerOpcionesGerenciales();
         CopiarEntradas();
@@ -175,7 +176,10 @@ void Calculo::LimpiarResultados() {
     anos(est.FondoAcumulado);
     anos(est.AportacionAno);
     anos(est.AportacionMostrada);
-    for (int l = 1; l <= 10; ++l) {
+    // Lines beyond the quote's are never written in a run: once cleared they stay clear.
+    const int hasta = lineasLimpias ? est.NumLineas : 10;
+    lineasLimpias = true;
+    for (int l = 1; l <= hasta; ++l) {
         est.SumaAseguradaMostrada[l] = 0;
         est.IncrementoMostrado[l] = 0;
         est.PrimaLineaMostrada[l] = 0;
@@ -218,6 +222,22 @@ bool Calculo::ProductoVentanaEs(int codigo) {
         numeroVentana = ValorNumerico(textoVentana);
     }
     return numeroVentana == codigo;
+}
+
+double Calculo::NumeroProductoLinea(int k) {
+    if (est.ProductoLinea[k] != textoProductoLinea[k]) {
+        textoProductoLinea[k] = est.ProductoLinea[k];
+        numeroProductoLinea[k] = ValorNumerico(textoProductoLinea[k]);
+    }
+    return numeroProductoLinea[k];
+}
+
+double Calculo::PagoVentana() {
+    if (ent.dbcPago != textoPago) {
+        textoPago = ent.dbcPago;
+        numeroPago = ValorNumerico(textoPago);
+    }
+    return numeroPago;
 }
 
 const FilaPorEdad* Calculo::FilaMortalidad(const std::string& clave) {

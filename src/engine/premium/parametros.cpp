@@ -114,7 +114,7 @@ void Calculo::LeerParametrosProducto() {
 
     // Commission schedule of the payment term; for attained-age plans, the years to that age.
     int m = est.PlazoPagoLinea[k];
-    if (ent.chkEdad) m = Entero(ValorNumerico(ent.dbcPago) - ValorNumerico(ent.txtEdad), "el plazo de pago");
+    if (ent.chkEdad) m = Entero(PagoVentana() - ValorNumerico(ent.txtEdad), "el plazo de pago");
     const std::string clave = est.TablaComisiones + '\x1f' + std::to_string(m);
     auto c = comisiones.find(clave);
     if (c == comisiones.end()) {
@@ -177,7 +177,7 @@ void Calculo::AgruparProductos() {
     for (int g = 1; g <= 10; ++g) est.SumaProducto[g] = 0;
     est.NumGruposProducto = 0;
     for (int k = 1; k <= est.NumLineas; ++k) {
-        const int16_t producto = Entero(ValorNumerico(est.ProductoLinea[k]),
+        const int16_t producto = Entero(NumeroProductoLinea(k),
                                        [k] { return "el producto de la línea " + std::to_string(k); });
         bool encontrado = false;
         for (int g = 1; g <= est.NumGruposProducto; ++g) {
@@ -200,18 +200,33 @@ void Calculo::AgruparProductos() {
 }
 
 void Calculo::LeerTramosVolumen(const std::vector<Valor>& registro) {
-    auto clave = [&] { return std::to_string(est.TablaDescuentoVolumen); };
-    est.LimiteVolumen[0] = Currency::DesdeEntero(1);
-    int n = 0;
-    while (est.LimiteVolumen[n] > Currency() && n < 11) {
-        ++n;
-        const size_t base = static_cast<size_t>(3 * (n - 1) + 2);
-        if (base + 2 >= registro.size())
-            throw ErrorCalculo("El descuento por volumen \"" + clave() + "\" no termina con un tramo de límite 0.");
-        auto tramo = [&] { return "el tramo " + std::to_string(n) + " del descuento por volumen " + clave(); };
-        est.LimiteVolumen[n] = Moneda(Numero(registro[base], tramo), tramo);
-        est.VolumenColumnaA[n] = Simple(Numero(registro[base + 1], tramo));
-        est.VolumenColumnaB[n] = Simple(Numero(registro[base + 2], tramo));
+    // A record's tiers are the same numbers every time: read and convert them once.
+    auto it = tramos.find(&registro);
+    if (it == tramos.end()) {
+        auto clave = [&] { return std::to_string(est.TablaDescuentoVolumen); };
+        Tramos t;
+        t.limite[0] = Currency::DesdeEntero(1);
+        int n = 0;
+        while (t.limite[n] > Currency() && n < 11) {
+            ++n;
+            const size_t base = static_cast<size_t>(3 * (n - 1) + 2);
+            if (base + 2 >= registro.size())
+                throw ErrorCalculo("El descuento por volumen \"" + clave() + "\" no termina con un tramo de límite 0.");
+            auto tramo = [&] { return "el tramo " + std::to_string(n) + " del descuento por volumen " + clave(); };
+            t.limite[n] = Moneda(Numero(registro[base], tramo), tramo);
+            t.a[n] = Simple(Numero(registro[base + 1], tramo));
+            t.b[n] = Simple(Numero(registro[base + 2], tramo));
+        }
+        t.n = n;
+        it = tramos.emplace(&registro, t).first;
+    }
+    // Tiers past the ones read keep what an earlier record left, as the arrays are never cleared.
+    const Tramos& t = it->second;
+    est.LimiteVolumen[0] = t.limite[0];
+    for (int n = 1; n <= t.n; ++n) {
+        est.LimiteVolumen[n] = t.limite[n];
+        est.VolumenColumnaA[n] = t.a[n];
+        est.VolumenColumnaB[n] = t.b[n];
     }
 }
 

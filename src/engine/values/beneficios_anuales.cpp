@@ -15,8 +15,8 @@ void Calculo::CalcularBeneficiosAnuales() {
     for (int k = 1; k <= 100; ++k) est.PrimaBeneficiosAno[k] = 0;
     est.NumBeneficios = 0;
     const LineaCotizacion& registro = ent.lineas[linea];
-    const bool educacional = ValorNumerico(est.ProductoLinea[linea]) == 6;
-    const std::string producto = ValorNumerico(est.ProductoLinea[linea]) == 16 ? std::string("1") : est.ProductoLinea[linea];
+    const bool educacional = NumeroProductoLinea(linea) == 6;
+    const std::string producto = NumeroProductoLinea(linea) == 16 ? std::string("1") : est.ProductoLinea[linea];
     const double tope7 = est.Moneda == "Dólares" ? 160000.0 : 1600000.0;
     const int edadContratante = Entero(est.EdadContratante.ComoDouble(), "la edad del contratante");
     int a = 0;  // age of the cancellation test; a BITF of the educational plan keeps the previous rider's

@@ -107,7 +107,7 @@ void Calculo::CalcularSaldado() {
                 est.SeguroSaldado[j] = rescate / (seguro + dotalPuro);
             }
         }
-    } else if (ValorNumerico(ent.dbcPago) != 5) {
+    } else if (PagoVentana() != 5) {
         for (int j = 3; j <= n; ++j)
             if (est.SeguroDuracion[j] > 0 && est.ValorRescate[j] > Currency())
                 est.SeguroSaldado[j] = est.ValorRescate[j].ComoDouble() / 100 / (est.SeguroDuracion[j] * 1000) * 100000;

@@ -27,7 +27,7 @@ void Calculo::CalcularValoresGarantizados() {
     CalcularAnualidadesPorDuracion();
     CalcularReservaNivelada();
     CalcularReservaRescate();
-    const double pago = ValorNumerico(ent.dbcPago);
+    const double pago = PagoVentana();
     const bool sinRescate = ProductoVentanaEs(7) || ProductoVentanaEs(10) ||
                             ((ProductoVentanaEs(1) || ProductoVentanaEs(2)) && pago <= 5);
     if (sinRescate)
