@@ -52,10 +52,12 @@ void FrmCotizador::ActualizarPanel(Casilla& caja) {
         }
     } else if (&caja == &chkma || &caja == &chkdi || &caja == &chkti) {
         // Accidental death, double and triple indemnity exclude each other.
-        std::initializer_list<Control*> otros = &caja == &chkma   ? std::initializer_list<Control*>{&chkdi, &chkti, &lbldi, &lblti}
-                                                : &caja == &chkdi ? std::initializer_list<Control*>{&chkti, &chkma, &lblti, &lblma}
-                                                                  : std::initializer_list<Control*>{&chkdi, &chkma, &lbldi, &lblma};
-        Habilitar(otros, !t);
+        if (&caja == &chkma)
+            Habilitar({&chkdi, &chkti, &lbldi, &lblti}, !t);
+        else if (&caja == &chkdi)
+            Habilitar({&chkti, &chkma, &lblti, &lblma}, !t);
+        else
+            Habilitar({&chkdi, &chkma, &lbldi, &lblma}, !t);
         if (t) {
             mostrar(porAccidente);
             if (&caja == &chkdi) {

@@ -263,9 +263,9 @@ void FrmCotizador::txtEdad_Change() {
         if (foco == "txtEdad") txtFechaNacimiento.texto.clear();
         DesmarcarBeneficios();
         if (a >= 19) {
-            txtedad_menor.texto = " ";
+            FijarEdadMenor(" ");
         } else {
-            txtedad_menor.texto = txtEdad.texto;
+            FijarEdadMenor(txtEdad.texto);
             txtedad_menor.habilitado = false;
             comFuma.MostrarTexto("No");
         }
@@ -280,9 +280,9 @@ void FrmCotizador::txtEdad_Change() {
 void FrmCotizador::txtEdad_LostFocus() {
     const double a = ValorEdad();
     if (a >= 18) {
-        txtedad_menor.texto = " ";
+        FijarEdadMenor(" ");
     } else {
-        txtedad_menor.texto = txtEdad.texto;
+        FijarEdadMenor(txtEdad.texto);
         txtedad_menor.habilitado = false;
     }
     proceso_.EdadContratante = Currency::DesdeDouble(std::fabs(a) < 1e6 ? a : 0);
@@ -320,14 +320,14 @@ void FrmCotizador::txtFechaNacimiento_LostFocus(const Fecha& hoy) {
     if (edad >= 18) {
         if (edad <= 70) {
             txtedad_menor.habilitado = true;
-            txtedad_menor.texto.clear();
+            FijarEdadMenor("");
         } else {
             MostrarMensaje(Informacion("La Edad Máxima para contratar estos Servicios es de 70", "Validación"));
             txtFechaNacimiento.texto.clear();
             FijarEdad("");
         }
     } else {
-        txtedad_menor.texto = std::to_string(edad);
+        FijarEdadMenor(std::to_string(edad));
         txtedad_menor.habilitado = false;
     }
 }
@@ -359,13 +359,18 @@ void FrmCotizador::txtPrimaTotal_Change() {
     txtSumaAseguradaGlobal.habilitado = lblSumaAsegurada.habilitado = vacia;
 }
 
-void FrmCotizador::txtSumaAseguradaGlobal_LostFocus() {
-    if (auto v = LeerImporte(txtSumaAseguradaGlobal.texto)) txtSumaAseguradaGlobal.texto = Formatear(*v, kF2);
+// A number, with or without thousands separators or an exponent, shown in the field's format;
+// any other text, or a number too large to show, stays as typed.
+static void Reformatear(CuadroTexto& campo, std::string_view patron) {
+    if (!EsNumerico(campo.texto)) return;
+    try {
+        campo.texto = Formatear(ValorNumerico(Reemplazar(campo.texto, ",", "")), patron);
+    } catch (const std::exception&) {
+    }
 }
 
-void FrmCotizador::txtPrimaTotal_LostFocus() {
-    if (auto v = LeerImporte(txtPrimaTotal.texto)) txtPrimaTotal.texto = Formatear(*v, kF1);
-}
+void FrmCotizador::txtSumaAseguradaGlobal_LostFocus() { Reformatear(txtSumaAseguradaGlobal, kF2); }
+void FrmCotizador::txtPrimaTotal_LostFocus() { Reformatear(txtPrimaTotal, kF1); }
 
 // ---------------------------------------------------------------- contributions
 

@@ -9,6 +9,19 @@
 
 namespace cv::app {
 
+namespace {
+
+// A typed number too large for any field counts as none.
+double Numero(const std::string& t) {
+    try {
+        return ValorNumerico(t);
+    } catch (const ErrorDesbordamiento&) {
+        return 0;
+    }
+}
+
+}  // namespace
+
 FrmAportaciones::FrmAportaciones(Interaccion& ui, EstadoProceso& proceso) : ui_(ui), proceso_(proceso) {
     butAceptar.titulo = "Aceptar";
     butCancelar.titulo = "Cancelar";
@@ -35,7 +48,7 @@ void FrmAportaciones::Monto(CuadroTexto& campo, void (*guardar)(EstadoProceso&, 
         campo.texto = "0";
         return;
     }
-    const double v = ValorNumerico(campo.texto);
+    const double v = Numero(campo.texto);
     if (v != 0) guardar(proceso_, v);
 }
 
@@ -58,19 +71,24 @@ void FrmAportaciones::txtFondoFinal_LostFocus() {
 }
 
 void FrmAportaciones::txtTasaIncremento_Change() {
-    proceso_.AportTasaIncremento = static_cast<float>(ValorNumerico(txtTasaIncremento.texto));
+    proceso_.AportTasaIncremento = static_cast<float>(Numero(txtTasaIncremento.texto));
 }
 
 void FrmAportaciones::txtTasaIncremento_LostFocus() {
-    if (EsNumerico(txtTasaIncremento.texto)) txtTasaIncremento.texto = Formatear(ValorNumerico(Reemplazar(txtTasaIncremento.texto, ",", "")), kF2);
+    if (EsNumerico(txtTasaIncremento.texto)) {
+        try {
+            txtTasaIncremento.texto = Formatear(Numero(Reemplazar(txtTasaIncremento.texto, ",", "")), kF2);
+        } catch (const std::exception&) {
+        }
+    }
 }
 
 FrmAportaciones::Resultado FrmAportaciones::butAceptar_Click() {
     // What the dialog shows when accepted is what the calculation uses: a 0 typed is a 0, and a
     // count that is not a number is none.
-    const double pagos = EsNumerico(txtNoPagos.texto) ? ValorNumerico(txtNoPagos.texto) : 0;
-    const double monto = ValorNumerico(txtmontoAportacion.texto);
-    const double fondo = ValorNumerico(txtFondoFinal.texto);
+    const double pagos = EsNumerico(txtNoPagos.texto) ? Numero(txtNoPagos.texto) : 0;
+    const double monto = Numero(txtmontoAportacion.texto);
+    const double fondo = Numero(txtFondoFinal.texto);
     try {
         proceso_.AportNumPagos = AEntero(pagos);
     } catch (const ErrorDesbordamiento&) {
@@ -101,7 +119,7 @@ void FrmEdad::FijarEdad(const std::string& texto) {
 }
 
 void FrmEdad::txtEdad_Change() {
-    const double edad = ValorNumerico(txtEdad.texto);
+    const double edad = Numero(txtEdad.texto);
     proceso_.EdadContratante = Currency::DesdeDouble(std::fabs(edad) < 1e6 ? edad : 0);
     if (edad >= 18 && edad < 32767.5) {
         proceso_.EdadPadreTutor = AEntero(edad);
@@ -111,7 +129,7 @@ void FrmEdad::txtEdad_Change() {
 }
 
 void FrmEdad::txtEdad_LostFocus() {
-    const double edad = ValorNumerico(txtEdad.texto);
+    const double edad = Numero(txtEdad.texto);
     proceso_.EdadContratante = Currency::DesdeDouble(std::fabs(edad) < 1e6 ? edad : 0);
     if (edad < 18) {
         cmdregresa.habilitado = false;

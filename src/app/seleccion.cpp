@@ -124,6 +124,8 @@ void FrmCotizador::dbcProducto_Change() {
                 lblProductoEducacional.visible = lblEdadMenor.visible = true;
                 Habilitar({&Chkbitf, &Chkcat, &lblbitf, &lblcaf}, false);
                 Habilitar({&chkbpai, &chkbit, &lblbpai, &lblbit}, true);
+                // Nothing is ticked after a product change: no accident rider excludes another.
+                Habilitar({&chkma, &chkdi, &chkti, &lblma, &lbldi, &lblti}, true);
                 Habilitar({&chkenfgr, &lblenfgr}, false);
                 txtPago.visible = txtPlazo.visible = true;
                 txtPago.habilitado = txtPlazo.habilitado = false;
