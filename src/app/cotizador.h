@@ -188,6 +188,9 @@ public:
     void ReglasEducacionalBeneficios();
     void ReiniciarResultados();
 
+    Interaccion& Ui() { return ui_; }
+    EstadoProceso& Proceso() { return proceso_; }
+
 private:
     Interaccion& ui_;
     EstadoProceso& proceso_;
