@@ -151,8 +151,9 @@ public:
     void DeshabilitarEditor();
     void RefrescarEducacional();
     // The switch between the single-line and the multi-line way of working, run by the
-    // participation events before the plan is classified; the quote-line workflow sets it.
-    std::function<void()> CambioParticipacion;
+    // participation events (left, or clicked) before the plan is classified; the quote-line
+    // workflow sets it.
+    std::function<void(bool clic)> CambioParticipacion;
     // Programmatic changes that fire the field's rules when its text changes.
     void FijarProducto(const std::string& codigo);
     void FijarTextoProducto(const std::string& nombre);

@@ -348,12 +348,12 @@ void FrmCotizador::comIncremento_Change() { butGenerar.habilitado = false; }
 void FrmCotizador::txtPlazo_Change() { butGenerar.habilitado = false; }
 
 void FrmCotizador::txtParticipacion_LostFocus() {
-    if (CambioParticipacion) CambioParticipacion();
+    if (CambioParticipacion) CambioParticipacion(false);
     ClasificarPlan();
 }
 
 void FrmCotizador::txtParticipacion_Click() {
-    if (CambioParticipacion) CambioParticipacion();
+    if (CambioParticipacion) CambioParticipacion(true);
     ClasificarPlan();
     butGenerar.habilitado = false;
 }
