@@ -1,0 +1,111 @@
+// The calculation run on the window: a quote calculated end to end, its grid and premium
+// fields, the premium of every payment frequency, and a calculation the engine abandons.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "apoyo.h"
+#include "core/formato.h"
+#include "data/catalogo.h"
+#include "quote/corrida.h"
+
+namespace prueba_app {
+namespace {
+
+using cv::cotizacion::CalcularMontos;
+using cv::cotizacion::CorridaCalculo;
+using cv::cotizacion::FlujoLineas;
+
+std::shared_ptr<const cv::CatalogoMotor> Motor() {
+    static auto m = std::make_shared<const cv::CatalogoMotor>(cv::datos::VincularCatalogo(CV_BASE_MUESTRA));
+    return m;
+}
+
+struct Calculando : Sesion {
+    FlujoLineas f{w};
+    CorridaCalculo c{w, f, Motor()};
+    Calculando() {
+        Nombre("ANA LOPEZ");
+        Edad("35");
+        w.comFuma.MostrarTexto("No");
+        w.txtNumAge.texto = "7";
+        w.FijarSumaAsegurada("1,000,000.00");
+        w.txtSumaAseguradaGlobal_LostFocus();
+    }
+};
+
+TEST(Corrida, UnaLineaDeExtremoAExtremo) {
+    Calculando s;
+    s.Producto("1");
+    s.Pago("20");
+    s.SalirParticipacion();
+    s.w.chkma.marcada = true;
+    s.w.chkma_Click();
+    s.guion.mensajes.clear();
+    s.c.butCalcular_Click();
+    ASSERT_TRUE(s.guion.mensajes.empty()) << s.guion.mensajes[0].texto;
+    ASSERT_TRUE(s.c.calculado);
+    const cv::EstadoMotor& e = s.c.Motor().Estado();
+    EXPECT_EQ(s.f.tabla.NumLineasCotizacion, 1);
+    EXPECT_EQ(s.w.ModoEdicion, 0);
+    EXPECT_TRUE(s.w.butGenerar.habilitado);
+
+    auto& g = s.w.dbgProductosCotizacion;
+    ASSERT_GE(g.filas, 3);
+    EXPECT_EQ(g.Celda(0, 1), "Suma Asegurada");
+    EXPECT_EQ(g.Celda(1, 0), "Básica " + s.NombreProducto("1"));
+    EXPECT_EQ(g.Celda(1, 1), "1,000,000.00 ");
+    EXPECT_EQ(g.Celda(1, 3), "350.00 ");  // the product's issue expense
+    EXPECT_EQ(g.Celda(2, 0), "M.A.");
+    EXPECT_EQ(g.Celda(2, 2), "800.00 ");  // 0.80 per 1000
+    // Basic premium: the tariff rate per 1000 less the volume discount of a sum of 1 000 000
+    // (0.5 per 1000), times the sum, plus the expense.
+    EXPECT_FLOAT_EQ(e.DescuentoVolumen[1], 0.5f);
+    const double basica = std::round((e.PrimaTarifa - 0.5) * 1000 * 100) / 100 + 350;
+    EXPECT_EQ(g.Celda(1, 4), cv::Formatear(basica, cv::kF2));
+    EXPECT_EQ(s.w.txtprimaneta.texto, cv::Formatear(basica + 800, cv::kF1));
+    EXPECT_EQ(s.w.txtderechopoliza.texto, "600.00 ");
+    EXPECT_EQ(s.w.txtSubsecuentes.texto, cv::Formatear(basica + 800, cv::kF1));  // annual: one receipt
+    EXPECT_EQ(s.w.txt1erRecibo.texto, cv::Formatear(basica + 800 + 600, cv::kF1));
+    EXPECT_EQ(s.w.txtTotal.texto, cv::Formatear(basica + 800 + 600, cv::kF1));
+    EXPECT_EQ(s.w.txtPagoFraccionado.texto, "0.00 ");
+}
+
+TEST(Corrida, MontosPorFrecuencia) {
+    auto pesos = CalcularMontos("Pesos", 10000, 600, false);
+    EXPECT_EQ(pesos.PagoSemestralNeto, cv::Currency::DesdeDouble(5185.00));
+    EXPECT_EQ(pesos.PagoTrimestralNeto, cv::Currency::DesdeDouble(2637.50));
+    EXPECT_EQ(pesos.PagoMensualNeto, cv::Currency::DesdeDouble(887.50));
+    EXPECT_EQ(pesos.PagoAnual, cv::Currency::DesdeDouble(10600));
+    EXPECT_EQ(pesos.PagoMensual, cv::Currency::DesdeDouble(1487.50));
+    auto dolares = CalcularMontos("Dólares", 10000, 45, false);
+    EXPECT_EQ(dolares.PagoSemestralNeto, cv::Currency::DesdeDouble(5105.00));
+    EXPECT_EQ(dolares.PagoTrimestralNeto, cv::Currency::DesdeDouble(2580.00));
+    EXPECT_EQ(dolares.PagoMensualNeto, cv::Currency::DesdeDouble(865.83));
+    auto otra = CalcularMontos("Euros", 10000, 45, false);
+    EXPECT_EQ(otra.PagoAnualNeto, cv::Currency());
+    EXPECT_EQ(otra.PagoMensualNeto, cv::Currency());
+    EXPECT_EQ(CalcularMontos("Euros", 10000.126, 0, true).PagoAnualNeto, cv::Currency::DesdeDouble(10000.13));
+}
+
+TEST(Corrida, UnCalculoAbandonadoNoDejaResultados) {
+    Calculando s;
+    s.Producto("1");
+    s.Pago("20");
+    s.SalirParticipacion();
+    s.c.butCalcular_Click();
+    ASSERT_TRUE(s.c.calculado);
+    ASSERT_FALSE(s.w.txtprimaneta.texto.empty());
+    // An amount no money field holds: the engine refuses the quote.
+    s.w.txtSumaAseguradaGlobal.texto = "1E300";
+    s.guion.mensajes.clear();
+    s.c.butGenerar_Click();
+    EXPECT_FALSE(s.c.calculado);
+    ASSERT_EQ(s.guion.mensajes.size(), 1u);
+    EXPECT_NE(s.guion.mensajes[0].texto.find("suma asegurada"), std::string::npos) << s.guion.mensajes[0].texto;
+    EXPECT_EQ(s.w.txtprimaneta.texto, "");
+    EXPECT_EQ(s.w.dbgProductosCotizacion.filas, 0);
+}
+
+}  // namespace
+}  // namespace prueba_app
