@@ -79,6 +79,7 @@ struct Rejilla : Control {
         anchos.resize(static_cast<size_t>(c), 0);
     }
     std::string& Celda(int f, int c) { return celdas.at(static_cast<size_t>(f)).at(static_cast<size_t>(c)); }
+    const std::string& Celda(int f, int c) const { return celdas.at(static_cast<size_t>(f)).at(static_cast<size_t>(c)); }
 };
 
 }  // namespace cv::app

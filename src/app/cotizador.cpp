@@ -126,6 +126,13 @@ FrmCotizador::FrmCotizador(Interaccion& interaccion, EstadoProceso& proceso, std
     butAceptar.titulo = "&Aceptar";
     butCalcular1.titulo = "Calcular.";
     butCotizador.titulo = "Cotizador ";
+    butTarifas.titulo = "Generador Tarifas";
+    lblPrimaNeta.texto = "Prima neta";
+    lblPagoFraccionado.texto = " Pago Fraccionado";
+    lblDerechoPoliza.texto = "Derecho de Poliza";
+    lblPrimaTotal.texto = "Prima Total";
+    lbl1erRecibo.texto = "1er Recibo";
+    lblSubsecuentes.texto = "Subsecuentes";
     butAgregar.titulo = "Ag&regar";
     butEditar.titulo = "Editar";
     butEliminar.titulo = "Eliminar";

@@ -79,6 +79,8 @@ public:
 
     // ---- premiums shown (frame "Primas") ----
     CuadroTexto txtprimaneta, txtPagoFraccionado, txtderechopoliza, txtTotal, txt1erRecibo, txtSubsecuentes;
+    Etiqueta lblPrimaNeta, lblPagoFraccionado, lblDerechoPoliza, lblPrimaTotal, lbl1erRecibo, lblSubsecuentes;
+    Boton butTarifas;  // "Generador Tarifas"
 
     // ---- commands, grids, footer ----
     Boton butCalcular, butCancelar, butAceptar, butCalcular1, butCotizador, butAgregar, butEditar, butEliminar,

@@ -113,6 +113,7 @@ void CorridaCalculo::LimpiarResultados() {
 
 void CorridaCalculo::butCalcular_Click() {
     TablaLineas& t = flujo_.tabla;
+    t.ModoTarifa = 0;
     if (!ChequeoEntrada(w, t)) return;
     if (w.ModoEdicion == 1) {
         if (t.NumLineasCotizacion >= 10) {
@@ -135,11 +136,10 @@ void CorridaCalculo::butCalcular_Click() {
     w.ModoEdicion = 0;
     if (!ChequeoCotizacion(w, t)) return;
     if (!Calcular()) return;
-    if (w.butCotizador.visible) {
-        // Tariff-generator mode: the grid holds what the engine wrote, the premium fields stay.
-    } else if (w.optDetalle.seleccionado) {
+    const bool generador = w.butCotizador.visible;
+    if (!generador) {
         LlenarResultados();
-    } else {
+    } else if (!w.optDetalle.seleccionado) {
         // Tariff rows of the main window.
         auto& g = w.dbgProductosCotizacion;
         g.Dimensionar(static_cast<int>(resultado_.filasTarifa.size()) + 1, 8);
@@ -227,7 +227,11 @@ void CorridaCalculo::butGenerar_Click() {
     if (!Calcular()) return;
     const EstadoMotor& e = motor_.Estado();
     montos = CalcularMontos(e.Moneda, e.PrimaAnual, e.DerechoPoliza, !w.txtPrimaTotal.texto.empty());
-    if (e.ModoCalculo == "D" && MostrarEstudio) MostrarEstudio(motor_);
+    if (e.ModoCalculo == "D") {
+        if (MostrarEstudio) MostrarEstudio(motor_);
+    } else if (resultado_.hojaTarifa && MostrarHojaTarifa) {
+        MostrarHojaTarifa(motor_, resultado_);
+    }
 }
 
 }  // namespace cv::cotizacion

@@ -35,6 +35,8 @@ public:
     MontosPorFrecuencia montos;
     // Receives the calculated quote when "&Generar" has an individual illustration to show.
     std::function<void(const Calculo&)> MostrarEstudio;
+    // Receives the rows of a tariff computed for the tariff sheet.
+    std::function<void(const Calculo&, const ResultadoCalculo&)> MostrarHojaTarifa;
     bool calculado = false;  // the last run gave results
 
 private:

@@ -252,6 +252,7 @@ void FlujoLineas::butBorrar_Click() {
     w.comFormaPago.seleccion = -1;
     w.comMoneda.texto.clear();
     w.comMoneda.seleccion = -1;
+    butCotizador_Click();
     if (educacional) {
         w.fEducacionalVeralta.visible = false;
         w.FijarEdadMenor("");
@@ -308,6 +309,49 @@ void FlujoLineas::butBorrar_Click() {
     w.chkDotal.marcada = w.chkEdad.marcada = w.chkOrdinario.marcada = false;
     w.dbgProductosPaquete.visible = false;
     for (auto& n : tabla.NombresLinea) n.clear();
+}
+
+void FlujoLineas::butTarifas_Click() {
+    tabla.ModoTarifa = 1;
+    for (Control* c : std::initializer_list<Control*>{&w.lblEdadInicial, &w.lblEdadFinal, &w.Frame4, &w.txtEdadInicial,
+                                                      &w.txtEdadFinal})
+        c->visible = true;
+    w.butTarifas.visible = false;
+    w.butCotizador.visible = true;
+    w.optResumen.seleccionado = true;
+    w.optDetalle.seleccionado = false;
+    for (Control* c : std::initializer_list<Control*>{&w.txtprimaneta, &w.txtPagoFraccionado, &w.txtderechopoliza,
+                                                      &w.txtTotal, &w.txt1erRecibo, &w.txtSubsecuentes, &w.lblPrimaNeta,
+                                                      &w.lblPagoFraccionado, &w.lblDerechoPoliza, &w.lblPrimaTotal,
+                                                      &w.lbl1erRecibo, &w.lblSubsecuentes})
+        c->visible = false;
+    w.dbgProductosCotizacion.Dimensionar(0, 0);
+    const std::string seguro = Recortar(w.dbcPlazo.texto);
+    if (seguro == "65")
+        w.txtEdadFinal.texto = "60";
+    else if (seguro == "60")
+        w.txtEdadFinal.texto = "55";
+    else if (seguro.empty())
+        w.txtEdadFinal.texto = "70";
+}
+
+void FlujoLineas::butCotizador_Click() {
+    tabla.ModoTarifa = 0;
+    for (Control* c : std::initializer_list<Control*>{&w.lblEdadInicial, &w.lblEdadFinal, &w.Frame4, &w.txtEdadInicial,
+                                                      &w.txtEdadFinal})
+        c->visible = false;
+    w.butTarifas.visible = true;
+    w.butCotizador.visible = false;
+    w.optResumen.seleccionado = false;
+    w.optDetalle.seleccionado = true;
+    w.chkcalc.marcada = false;
+    for (Control* c : std::initializer_list<Control*>{&w.txtprimaneta, &w.txtPagoFraccionado, &w.txtderechopoliza,
+                                                      &w.txtTotal, &w.txt1erRecibo, &w.txtSubsecuentes, &w.lblPrimaNeta,
+                                                      &w.lblPagoFraccionado, &w.lblDerechoPoliza, &w.lblPrimaTotal,
+                                                      &w.lbl1erRecibo, &w.lblSubsecuentes})
+        c->visible = true;
+    w.dbgProductosCotizacion.Dimensionar(0, 0);
+    w.FijarProducto("0");
 }
 
 void FlujoLineas::CambioParticipacion(bool clic) {

@@ -36,6 +36,10 @@ public:
     void butCancelar_Click();
     void butBorrar_Click();  // "&Nueva"
 
+    // The two modes of the window: "Generador Tarifas" and "Cotizador ".
+    void butTarifas_Click();
+    void butCotizador_Click();
+
     // The share field left (or clicked): one line with the whole share, or several.
     void CambioParticipacion(bool clic);
 

@@ -14,6 +14,7 @@ struct TablaLineas {
     int16_t NumLineasCotizacion = 0;
     int16_t LineaSeleccionada = 0;
     std::array<std::string, 100> NombresLinea{};  // display name of each line
+    int16_t ModoTarifa = 0;                       // 1 in tariff-generator mode
 
     // Empties the table (positions 1..10) as opening a quote file needs it.
     void Limpiar();

@@ -109,3 +109,77 @@ TEST(Corrida, UnCalculoAbandonadoNoDejaResultados) {
 
 }  // namespace
 }  // namespace prueba_app
+
+namespace prueba_app {
+namespace {
+
+TEST(ModoTarifa, CambioDeModoYEdadFinalPorPlazo) {
+    struct Caso {
+        const char* pago;
+        const char* edadFinal;
+    };
+    for (const Caso& c : {Caso{"65", "60"}, Caso{"60", "55"}, Caso{"", "70"}, Caso{"20", "70"}}) {
+        SCOPED_TRACE(c.pago);
+        Calculando s;
+        s.Producto("1");
+        if (*c.pago) s.Pago(c.pago);
+        s.w.dbcPlazo.texto = c.pago;
+        s.f.butTarifas_Click();
+        EXPECT_EQ(s.w.txtEdadFinal.texto, c.edadFinal);
+        EXPECT_EQ(s.f.tabla.ModoTarifa, 1);
+        EXPECT_TRUE(s.w.optResumen.seleccionado);
+        EXPECT_TRUE(s.w.Frame4.visible);
+        EXPECT_TRUE(s.w.butCotizador.visible);
+        EXPECT_FALSE(s.w.butTarifas.visible);
+        EXPECT_FALSE(s.w.txtprimaneta.visible);
+        EXPECT_FALSE(s.w.lblSubsecuentes.visible);
+    }
+    Calculando s;
+    s.f.butTarifas_Click();
+    s.f.butCotizador_Click();
+    EXPECT_EQ(s.f.tabla.ModoTarifa, 0);
+    EXPECT_TRUE(s.w.optDetalle.seleccionado);
+    EXPECT_TRUE(s.w.txtprimaneta.visible);
+    EXPECT_FALSE(s.w.Frame4.visible);
+    EXPECT_EQ(s.w.txtProducto.texto, "0");
+}
+
+TEST(ModoTarifa, CalcularEscribeUnaFilaPorEdadYGenerarLlevaALaHoja) {
+    Calculando s;
+    s.Producto("1");
+    s.Pago("20");
+    s.SalirParticipacion();
+    s.f.butTarifas_Click();
+    s.w.txtEdadInicial.texto = "40";
+    s.w.txtEdadFinal.texto = "42";
+    s.guion.mensajes.clear();
+    s.c.butCalcular_Click();
+    ASSERT_TRUE(s.guion.mensajes.empty()) << s.guion.mensajes[0].texto;
+    const auto& g = s.w.dbgProductosCotizacion;
+    ASSERT_EQ(g.filas, 4);  // header and three ages
+    EXPECT_EQ(g.Celda(0, 0), "Edad");
+    EXPECT_EQ(g.Celda(0, 7), "Año 20");
+    EXPECT_EQ(g.Celda(1, 0), "40");
+    EXPECT_EQ(g.Celda(3, 0), "42");
+    EXPECT_EQ(g.Celda(1, 3), "1,000,000.00");
+    EXPECT_EQ(s.w.txtprimaneta.texto, "");  // the premium fields are not filled in this mode
+
+    int hojas = 0, estudios = 0;
+    s.c.MostrarHojaTarifa = [&](const cv::Calculo&, const cv::ResultadoCalculo& r) {
+        ++hojas;
+        EXPECT_EQ(r.filasTarifa.size(), 3u);
+    };
+    s.c.MostrarEstudio = [&](const cv::Calculo&) { ++estudios; };
+    s.c.butGenerar_Click();
+    EXPECT_TRUE(s.w.chkcalc.marcada);
+    EXPECT_EQ(hojas, 1);
+    EXPECT_EQ(estudios, 0);
+    s.w.optResumen.seleccionado = false;
+    s.w.optDetalle.seleccionado = true;
+    s.c.butGenerar_Click();
+    EXPECT_EQ(hojas, 1);
+    EXPECT_EQ(estudios, 1);
+}
+
+}  // namespace
+}  // namespace prueba_app
