@@ -32,6 +32,15 @@ public:
     // The file-open dialog of "&Base de Datos" (filter "Seguro de Vida (*.svi)|*.svi|All Files
     // (*.*)|*.*", the file must exist); nothing when cancelled.
     virtual std::optional<std::filesystem::path> ElegirBaseDatos() { return std::nullopt; }
+    // File dialogs of the quote file, with the proposed name and the filter; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> ElegirArchivoAbrir(const std::string& /*propuesto*/,
+                                                                    const std::string& /*filtro*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<std::filesystem::path> ElegirArchivoGuardar(const std::string& /*propuesto*/,
+                                                                      const std::string& /*filtro*/) {
+        return std::nullopt;
+    }
     // The shell's "Open" on a document (the user manual); the result is not examined.
     virtual void AbrirDocumento(const std::filesystem::path&) {}
 };
