@@ -183,3 +183,52 @@ TEST(ModoTarifa, CalcularEscribeUnaFilaPorEdadYGenerarLlevaALaHoja) {
 
 }  // namespace
 }  // namespace prueba_app
+
+namespace prueba_app {
+namespace {
+
+TEST(Corrida, RejillaConLosBeneficiosDeCadaLineaYLaAportacion) {
+    Calculando s;
+    s.w.FijarSumaAsegurada("2,000,000.00");
+    // Line 1: 60 % of a term with critical illness (slot 6); line 2: 40 % of an endowment with MA.
+    s.Producto("1");
+    s.Pago("20");
+    s.w.txtParticipacion.texto = "60";
+    s.SalirParticipacion();
+    s.w.chkenfgr.marcada = true;
+    s.w.chkenfgr_Click();
+    s.f.butAceptar_Click();
+    s.f.butAgregar_Click();
+    s.Producto("15");
+    s.Pago("20");
+    s.w.txtParticipacion.texto = "40";
+    s.SalirParticipacion();
+    s.w.chkma.marcada = true;
+    s.w.chkma_Click();
+    s.f.butAceptar_Click();
+    ASSERT_EQ(s.f.tabla.NumLineasCotizacion, 2);
+    s.w.Proceso().AportNumPagos = 5;
+    s.w.Proceso().AportMonto = 10000;
+    s.guion.mensajes.clear();
+    s.c.butCalcular_Click();
+    ASSERT_TRUE(s.guion.mensajes.empty()) << s.guion.mensajes[0].texto;
+    ASSERT_TRUE(s.c.calculado);
+    const auto& g = s.w.dbgProductosCotizacion;
+    std::vector<std::string> columna0;
+    for (int f = 1; f < g.filas; ++f) columna0.push_back(g.Celda(f, 0));
+    ASSERT_GE(columna0.size(), 5u);
+    EXPECT_EQ(columna0[0], "Básica " + s.NombreProducto("1"));
+    EXPECT_EQ(columna0[1], "E.G.%25");  // line 1's own rider, under its basic row
+    EXPECT_EQ(g.Celda(2, 1), "400,000.00 ");  // 25 % of 2 000 000, capped at 400 000
+    EXPECT_EQ(columna0[2], "Dotal");          // the first contribution
+    EXPECT_EQ(columna0[3], "Básica " + s.NombreProducto("15"));
+    EXPECT_EQ(columna0[4], "M.A.");
+    const cv::EstadoMotor& e = s.c.Motor().Estado();
+    const cv::Currency esperado = e.PrimeraAportacion + e.PrimaAcumuladaLineas[2] + e.PrimaBeneficiosLinea[1] +
+                                  e.PrimaBeneficiosLinea[2];
+    EXPECT_EQ(s.w.txtprimaneta.texto, cv::Formatear(esperado, cv::kF1));
+    EXPECT_EQ(e.PrimeraAportacion, cv::Currency::DesdeEntero(10000));
+}
+
+}  // namespace
+}  // namespace prueba_app
