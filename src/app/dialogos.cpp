@@ -12,13 +12,7 @@ namespace cv::app {
 namespace {
 
 // A typed number too large for any field counts as none.
-double Numero(const std::string& t) {
-    try {
-        return ValorNumerico(t);
-    } catch (const ErrorDesbordamiento&) {
-        return 0;
-    }
-}
+double Numero(const std::string& t) { return ValorNumericoSeguro(t, 0); }
 
 }  // namespace
 

@@ -12,13 +12,7 @@ namespace cv::app {
 
 namespace {
 
-double Valor(const std::string& t) {
-    try {
-        return ValorNumerico(t);
-    } catch (const ErrorDesbordamiento&) {
-        return 1e300;
-    }
-}
+double Valor(const std::string& t) { return ValorNumericoSeguro(t, 1e300); }
 
 }  // namespace
 

@@ -111,6 +111,14 @@ double ValorNumerico(std::string_view texto) {
     return negativo ? -valor : valor;
 }
 
+double ValorNumericoSeguro(std::string_view texto, double siDesborda) {
+    try {
+        return ValorNumerico(texto);
+    } catch (const ErrorDesbordamiento&) {
+        return siDesborda;
+    }
+}
+
 bool EsNumerico(std::string_view texto) {
     size_t a = 0, b = texto.size();
     while (a < b && EsBlanco(texto[a])) ++a;

@@ -13,6 +13,10 @@ namespace cv {
 // does not fit a double ("1E999").
 double ValorNumerico(std::string_view texto);
 
+// The same, for the windows' rules: a text whose number does not fit a double gives
+// `siDesborda` instead of an error (a value beyond every limit, or none, as the rule needs).
+double ValorNumericoSeguro(std::string_view texto, double siDesborda);
+
 // True when the whole text, trimmed of blanks, reads as a number: optional sign, digits with
 // optional "," thousands separators in the integer part (whole groups of three: "1,500" yes,
 // "1,50" no), at most one ".", optional exponent as in ValorNumerico. At least one digit;

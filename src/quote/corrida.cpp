@@ -11,13 +11,7 @@ namespace cv::cotizacion {
 
 namespace {
 
-double Valor(const std::string& t) {
-    try {
-        return ValorNumerico(t);
-    } catch (const ErrorDesbordamiento&) {
-        return 0;
-    }
-}
+double Valor(const std::string& t) { return ValorNumericoSeguro(t, 0); }
 
 // A value rounded through a format: formatted, then read back.
 Currency PorFormato(double x, std::string_view patron) {

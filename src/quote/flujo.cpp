@@ -11,13 +11,7 @@ using app::Control;
 
 namespace {
 
-double Valor(const std::string& t) {
-    try {
-        return ValorNumerico(t);
-    } catch (const std::exception&) {
-        return 0;
-    }
-}
+double Valor(const std::string& t) { return ValorNumericoSeguro(t, 0); }
 
 }  // namespace
 
@@ -309,6 +303,14 @@ void FlujoLineas::butBorrar_Click() {
     w.chkDotal.marcada = w.chkEdad.marcada = w.chkOrdinario.marcada = false;
     w.dbgProductosPaquete.visible = false;
     for (auto& n : tabla.NombresLinea) n.clear();
+}
+
+void FlujoLineas::MostrarCamposPrima(bool visible) {
+    for (Control* c : std::initializer_list<Control*>{&w.txtprimaneta, &w.txtPagoFraccionado, &w.txtderechopoliza,
+                                                      &w.txtTotal, &w.txt1erRecibo, &w.txtSubsecuentes, &w.lblPrimaNeta,
+                                                      &w.lblPagoFraccionado, &w.lblDerechoPoliza, &w.lblPrimaTotal,
+                                                      &w.lbl1erRecibo, &w.lblSubsecuentes})
+        c->visible = visible;
 }
 
 void FlujoLineas::butTarifas_Click() {

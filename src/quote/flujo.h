@@ -45,6 +45,7 @@ public:
 
 private:
     void ReiniciarAportaciones();
+    void MostrarCamposPrima(bool visible);
     app::FrmCotizador& w;
 };
 

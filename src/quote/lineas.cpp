@@ -18,13 +18,7 @@ using app::Simple;
 
 namespace {
 
-double Valor(const std::string& t) {
-    try {
-        return ValorNumerico(t);
-    } catch (const ErrorDesbordamiento&) {
-        return 1e300;
-    }
-}
+double Valor(const std::string& t) { return ValorNumericoSeguro(t, 1e300); }
 
 int16_t Entero(const std::string& t) {
     try {
