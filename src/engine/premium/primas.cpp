@@ -153,7 +153,7 @@ void Calculo::CalcularPrima() {
         // Its quotient is not used; it only leaves the scratch values as the later steps expect.
         PrimaUnicaCreciente(x, n, it, 0, static_cast<int16_t>(e), 1);
         // Over one year more than the cover, as far as the table reaches.
-        AnualidadCreciente(x, std::min(n - est.AnosAjuste + 1, 100 - x), it, g, ac, 1);
+        AnualidadCreciente(x, std::max(0, std::min(n - est.AnosAjuste + 1, 100 - x)), it, g, ac, 1);
     };
 
     bool redondear = true;

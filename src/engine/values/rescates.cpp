@@ -42,6 +42,7 @@ void Calculo::CalcularValoresRescate() {
     for (int k = 1; k <= 99; ++k) rm[k] = 0;
     const int x = est.EdadCalculo, n = est.PlazoSeguro, m = est.PlazoPago, e = est.EsDotal;
     const int np = n - est.AnosAjuste, mp = m - est.AnosAjustePago;
+    if (np <= 0) return;  // no year of cover, no surrender value
     const auto& r = est.ReservaRescate;
     const auto& v = est.ReservaNivelada;
     const auto& w = est.AnualidadDuracion;

@@ -81,6 +81,7 @@ void Calculo::CalcularAnualidadesPorDuracion() {
 void Calculo::CalcularReservaNivelada() {
     auto& v = est.ReservaNivelada;
     v.fill(0);
+    if (NPrima(est) <= 0) return;  // no year of cover to reserve for (a rider ending at 60, say)
     const int x = est.EdadCalculo, n = est.PlazoSeguro, m = est.PlazoPago, e = est.EsDotal;
     const int np = NPrima(est), mp = MPrima(est);
     const float i = est.TasaReservas, g = est.IncrementoActual;
@@ -171,6 +172,7 @@ void Calculo::ReservaDevolucionPrimas() {
 void Calculo::CalcularReservaRescate() {
     auto& r = est.ReservaRescate;
     r.fill(0);
+    if (NPrima(est) <= 0) return;  // no year of cover to reserve for
     const int x = est.EdadCalculo, n = est.PlazoSeguro, e = est.EsDotal, h = est.AnosCrecimiento;
     const int np = NPrima(est), mp = MPrima(est);
     const float i = est.TasaReservas, g = est.IncrementoActual;
