@@ -313,20 +313,20 @@ void FlujoLineas::MostrarCamposPrima(bool visible) {
         c->visible = visible;
 }
 
-void FlujoLineas::butTarifas_Click() {
-    tabla.ModoTarifa = 1;
+void FlujoLineas::MostrarRangoTarifa(bool visible) {
     for (Control* c : std::initializer_list<Control*>{&w.lblEdadInicial, &w.lblEdadFinal, &w.Frame4, &w.txtEdadInicial,
                                                       &w.txtEdadFinal})
-        c->visible = true;
+        c->visible = visible;
+}
+
+void FlujoLineas::butTarifas_Click() {
+    tabla.ModoTarifa = 1;
+    MostrarRangoTarifa(true);
     w.butTarifas.visible = false;
     w.butCotizador.visible = true;
     w.optResumen.seleccionado = true;
     w.optDetalle.seleccionado = false;
-    for (Control* c : std::initializer_list<Control*>{&w.txtprimaneta, &w.txtPagoFraccionado, &w.txtderechopoliza,
-                                                      &w.txtTotal, &w.txt1erRecibo, &w.txtSubsecuentes, &w.lblPrimaNeta,
-                                                      &w.lblPagoFraccionado, &w.lblDerechoPoliza, &w.lblPrimaTotal,
-                                                      &w.lbl1erRecibo, &w.lblSubsecuentes})
-        c->visible = false;
+    MostrarCamposPrima(false);
     w.dbgProductosCotizacion.Dimensionar(0, 0);
     const std::string seguro = Recortar(w.dbcPlazo.texto);
     if (seguro == "65")
@@ -339,19 +339,13 @@ void FlujoLineas::butTarifas_Click() {
 
 void FlujoLineas::butCotizador_Click() {
     tabla.ModoTarifa = 0;
-    for (Control* c : std::initializer_list<Control*>{&w.lblEdadInicial, &w.lblEdadFinal, &w.Frame4, &w.txtEdadInicial,
-                                                      &w.txtEdadFinal})
-        c->visible = false;
+    MostrarRangoTarifa(false);
     w.butTarifas.visible = true;
     w.butCotizador.visible = false;
     w.optResumen.seleccionado = false;
     w.optDetalle.seleccionado = true;
     w.chkcalc.marcada = false;
-    for (Control* c : std::initializer_list<Control*>{&w.txtprimaneta, &w.txtPagoFraccionado, &w.txtderechopoliza,
-                                                      &w.txtTotal, &w.txt1erRecibo, &w.txtSubsecuentes, &w.lblPrimaNeta,
-                                                      &w.lblPagoFraccionado, &w.lblDerechoPoliza, &w.lblPrimaTotal,
-                                                      &w.lbl1erRecibo, &w.lblSubsecuentes})
-        c->visible = true;
+    MostrarCamposPrima(true);
     w.dbgProductosCotizacion.Dimensionar(0, 0);
     w.FijarProducto("0");
 }

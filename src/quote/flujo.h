@@ -46,6 +46,7 @@ public:
 private:
     void ReiniciarAportaciones();
     void MostrarCamposPrima(bool visible);
+    void MostrarRangoTarifa(bool visible);
     app::FrmCotizador& w;
 };
 

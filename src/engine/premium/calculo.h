@@ -125,6 +125,10 @@ private:
     void ConPlazosHasta60(F&& calcular);
     void SumarNivelada(int x, int n, int m, float i, float g, int b, int c, int col);
     void ReservaDevolucionPrimas();
+    // Survivors l(1..x+n) of the return-of-premium plan from mortality row `fila` (position a holds
+    // age a − 1) with l(1) = `raiz`; each q, under the medical factor and capped at 1, goes into
+    // Q(`columna`, age).
+    std::array<double, 102> VidaDevolucion(int fila, double raiz, int columna, int x, int n);
     // Reserve recursions over years 2..n' of `r`: level, growing (growth to year H) and annual.
     void RecursionNivelada(Arreglo<double, 101>& r, double prima);
     void RecursionCreciente(Arreglo<double, 101>& r, double prima, int h);

@@ -97,24 +97,31 @@ double Calculo::PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, 
     return Dividir(idelta * est.ValorSeguro * 1000, est.ValorAnualidad, "la prima neta nivelada (anualidad nula)");
 }
 
+std::array<double, 102> Calculo::VidaDevolucion(int clave, double raiz, int columna, int x, int n) {
+    RevisarPlazo(x, n);
+    if (x < 1) throw ErrorCalculo("La edad de cálculo debe ser al menos 1 para el plan con devolución de primas.");
+    const FilaPorEdad* fila = cat->Mortalidad(Valor(clave));
+    if (!fila)
+        throw ErrorCalculo("No existe la tabla de mortalidad \"" + std::to_string(clave) + "\" del plan con devolución de primas.");
+    std::array<double, 102> l{};
+    l[1] = raiz;
+    for (int a = 2; a <= x + n; ++a) {
+        double q = Numero(fila->edad[static_cast<size_t>(a - 1)], [&] {
+                       return "la edad " + std::to_string(a - 1) + " de la tabla de mortalidad " + std::to_string(clave);
+                   }) *
+                   est.FactorExtraprimaMedica / 1000;
+        if (q > 1) q = 1;
+        est.Q[columna][a - 1] = q;
+        l[a] = (1 - q) * l[a - 1];
+    }
+    return l;
+}
+
 // Temporary plan returning the premiums paid: its own life table (mortality row 15) and rates.
 double Calculo::PrimaNetaNiveladaDevolucion(int x, int n, int m, float i, float g, int b, int c) {
     (void)i;  // the plan fixes its own rate
     const float tasa = n == 5 ? 0.07f : 0.055f;
-    RevisarPlazo(x, n);
-    if (x < 1) throw ErrorCalculo("La edad de cálculo debe ser al menos 1 para el plan con devolución de primas.");
-    const FilaPorEdad* fila = cat->Mortalidad(Valor(15));
-    if (!fila) throw ErrorCalculo("No existe la tabla de mortalidad \"15\" del plan con devolución de primas.");
-    std::array<double, 102> l{};
-    l[1] = 9886800;
-    for (int a = 2; a <= x + n; ++a) {
-        double q = Numero(fila->edad[static_cast<size_t>(a - 1)],
-                            [&] { return "la edad " + std::to_string(a - 1) + " de la tabla de mortalidad 15"; }) *
-                   est.FactorExtraprimaMedica / 1000;
-        if (q > 1) q = 1;
-        est.Q[1][a - 1] = q;
-        l[a] = (1 - q) * l[a - 1];
-    }
+    const std::array<double, 102> l = VidaDevolucion(15, 9886800, 1, x, n);
     const auto& v = Potencias(1.0 + tasa);
     est.ValorAnualidad = 0;
     est.AnualidadDevolucion = 0;

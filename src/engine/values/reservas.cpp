@@ -137,20 +137,7 @@ void Calculo::CalcularReservaNivelada() {
 // The plan that returns its premiums: mortality row 8 at 5.5 %.
 void Calculo::ReservaDevolucionPrimas() {
     const int x = est.EdadCalculo, n = est.PlazoSeguro, m = est.PlazoPago;
-    RevisarPlazo(x, n);
-    if (x < 1) throw ErrorCalculo("La edad de cálculo debe ser al menos 1 para el plan con devolución de primas.");
-    const FilaPorEdad* fila = cat->Mortalidad(Valor(8));
-    if (!fila) throw ErrorCalculo("No existe la tabla de mortalidad \"8\" del plan con devolución de primas.");
-    std::array<double, 102> l{};
-    l[1] = 10000000;
-    for (int a = 2; a <= x + n; ++a) {
-        double q = Numero(fila->edad[static_cast<size_t>(a - 1)],
-                          [&] { return "la edad " + std::to_string(a - 1) + " de la tabla de mortalidad 8"; }) *
-                   est.FactorExtraprimaMedica / 1000;
-        if (q > 1) q = 1;
-        est.Q[0][a - 1] = q;
-        l[a] = (1 - q) * l[a - 1];
-    }
+    const std::array<double, 102> l = VidaDevolucion(8, 10000000, 0, x, n);
     std::array<double, 101> v{};
     for (int k = 0; k <= 100; ++k) v[k] = std::pow(1 / 1.055, k);
     est.ReservaDevolucion.fill(0);
