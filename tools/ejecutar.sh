@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the tool's main job.
+# Installs what is missing, builds, and runs the tool: the desktop application where there is a
+# display, otherwise a sample quote and a sample tariff from the command line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/instalar-dependencias.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2
-exec build/bin/cotizador "$@"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/cotizador ]; then
+  exec build/bin/cotizador "$@"
+fi
+cli=build/bin/cotizador-cli
+echo "== Cotización de muestra =="
+"$cli" cotizar --nombre "Ana López Ruiz" --edad 35 --sexo F --fuma no --moneda Pesos \
+  --forma-pago Mensual --suma-asegurada 1,500,000.00 --numero-agente 1207 --agente "Carlos Pérez" \
+  --linea "producto=15,pago=20,beneficios=BIT+MA" "$@"
+echo
+echo "== Tarifa de muestra =="
+"$cli" tarifa --nombre "Tarifa Temporal" --edad 40 --fuma no --moneda Pesos --suma-asegurada 1,000,000.00 \
+  --numero-agente 1207 --linea "producto=1,pago=20,beneficios=MA" --edad-inicial 25 --edad-final 60

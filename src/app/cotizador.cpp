@@ -146,19 +146,25 @@ FrmCotizador::FrmCotizador(Interaccion& interaccion, EstadoProceso& proceso, std
 
 void FrmCotizador::Form_Load(const Fecha& hoy) {
     // Steps 1 and 2 (splash, payment-term list unchanged) belong to the view.
-    RutaBaseDatos = carpeta_ / datos::kArchivoBaseDatos;
-    RutaManual = carpeta_ / "MANUAL DE USUARIO.pps";
-
-    catalogo_.reset();
     datos::BaseAbierta base = datos::AbrirBaseDatosDeCarpeta(carpeta_);
-    if (base.catalogo) {
-        catalogo_ = std::move(base.catalogo);
+    if (!base.catalogo) MostrarMensaje(Simple(base.mensaje));
+    Cargar(hoy, std::move(base.catalogo), carpeta_ / datos::kArchivoBaseDatos);
+}
+
+void FrmCotizador::Form_Load(const Fecha& hoy, const datos::CatalogoProductos& vinculado) {
+    Cargar(hoy, vinculado, vinculado.ruta);
+}
+
+void FrmCotizador::Cargar(const Fecha& hoy, std::optional<datos::CatalogoProductos> catalogo,
+                          const std::filesystem::path& ruta) {
+    RutaBaseDatos = ruta;
+    RutaManual = carpeta_ / "MANUAL DE USUARIO.pps";
+    catalogo_ = std::move(catalogo);
+    txtTasaInteres.texto = "18";
+    if (catalogo_) {
         datos::RecordSet& op = catalogo_->datOpcionesGerenciales;
         op.MoverPrimero();
-        txtTasaInteres.texto = op.HayActual() ? op.Campo("Tasa de Interes Pesos").ComoTexto() : "18";
-    } else {
-        MostrarMensaje(Simple(base.mensaje));
-        txtTasaInteres.texto = "18";
+        if (op.HayActual()) txtTasaInteres.texto = op.Campo("Tasa de Interes Pesos").ComoTexto();
     }
 
     dbgProductosPaquete.Dimensionar(5, 4);
@@ -380,6 +386,16 @@ void FrmCotizador::cmdPrimasAdicionales_Click() {
     aportaciones_.abierto = true;
     ui_.MostrarAportaciones(aportaciones_);
     // The dialog's own buttons decide what the main window offers afterwards.
+}
+
+void FrmCotizador::AportacionesAceptadas(FrmAportaciones::Resultado r) {
+    if (r == FrmAportaciones::Resultado::ConAportaciones) {
+        butNo.visible = true;
+        cmdPrimasAdicionales.visible = false;
+    } else if (r == FrmAportaciones::Resultado::SinAportaciones) {
+        butNo.visible = false;
+        cmdPrimasAdicionales.visible = true;
+    }
 }
 
 void FrmCotizador::butNo_Click() {

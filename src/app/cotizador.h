@@ -98,6 +98,9 @@ public:
 
     // ---- start-up ----
     void Form_Load(const Fecha& hoy);
+    // The same start-up over a catalogue already read (the command line reads the file once
+    // for every quote it runs).
+    void Form_Load(const Fecha& hoy, const datos::CatalogoProductos& vinculado);
     const std::optional<datos::CatalogoProductos>& Catalogo() const { return catalogo_; }
     std::optional<datos::CatalogoProductos>& Catalogo() { return catalogo_; }
     std::filesystem::path RutaBaseDatos, RutaManual;
@@ -181,6 +184,8 @@ public:
     // ---- additional contributions and the parent's age ----
     void cmdPrimasAdicionales_Click();  // opens "Aportaciones"
     void butNo_Click();                 // cancels the contributions
+    // What "Aceptar" of "Aportaciones" leaves on this window: "N&o" offered, or "S&i" again.
+    void AportacionesAceptadas(FrmAportaciones::Resultado r);
     FrmAportaciones& Aportaciones() { return aportaciones_; }
 
     // ---- rider availability, used by the age rules (riders' own rules elsewhere) ----
@@ -201,6 +206,7 @@ private:
     std::optional<datos::CatalogoProductos> catalogo_;
     FrmAportaciones aportaciones_;
     void MostrarMensaje(const Mensaje& m) { ui_.MostrarMensaje(m); }
+    void Cargar(const Fecha& hoy, std::optional<datos::CatalogoProductos> catalogo, const std::filesystem::path& ruta);
     double ValorEdad() const;
     double CodigoProducto() const;  // numeric value of the product code, 0 when empty
     void ReglaBeneficio(Casilla& caja, int edadMinima, int edadMaxima, bool pideEdad, bool productoPrimero);

@@ -297,13 +297,7 @@ bool ArchivoCotizacion::Abrir(const fs::path& archivo) {
     a.txtmontoAportacion.texto = monto;
     a.txtFondoFinal.texto = fondo;
     a.txtTasaIncremento.texto = h[14];
-    if (aportaciones == app::FrmAportaciones::Resultado::ConAportaciones) {
-        w_.butNo.visible = true;
-        w_.cmdPrimasAdicionales.visible = false;
-    } else if (aportaciones == app::FrmAportaciones::Resultado::SinAportaciones) {
-        w_.butNo.visible = false;
-        w_.cmdPrimasAdicionales.visible = true;
-    }
+    w_.AportacionesAceptadas(aportaciones);
     t.NumLineasCotizacion = static_cast<int16_t>(q.lineas.size());
     for (size_t k = 0; k < q.lineas.size(); ++k) {
         t.LineasCotizacion[k + 1] = q.lineas[k];

@@ -75,14 +75,17 @@ MontosPorFrecuencia CalcularMontos(const std::string& moneda, double p, double d
 }
 
 CorridaCalculo::CorridaCalculo(app::FrmCotizador& ventana, FlujoLineas& flujo, std::shared_ptr<const CatalogoMotor> catalogo)
-    : w(ventana), flujo_(flujo), motor_(std::move(catalogo)) {}
+    : CorridaCalculo(ventana, flujo, std::make_shared<Calculo>(std::move(catalogo))) {}
+
+CorridaCalculo::CorridaCalculo(app::FrmCotizador& ventana, FlujoLineas& flujo, std::shared_ptr<Calculo> motor)
+    : w(ventana), flujo_(flujo), motor_(std::move(motor)) {}
 
 bool CorridaCalculo::Calcular() {
     const EntradaCalculo entrada = Instantanea(w, flujo_.tabla);
     try {
-        resultado_ = motor_.CalcularCotizacion(entrada);
+        resultado_ = motor_->CalcularCotizacion(entrada);
         // A quote stated by its premium is run again, as the window always did.
-        if (!w.txtPrimaTotal.texto.empty() && !w.chkcalc.marcada) resultado_ = motor_.CalcularCotizacion(entrada);
+        if (!w.txtPrimaTotal.texto.empty() && !w.chkcalc.marcada) resultado_ = motor_->CalcularCotizacion(entrada);
     } catch (const ErrorCalculo& e) {
         w.Ui().MostrarMensaje(app::Informacion(e.what(), "Validación"));
         LimpiarResultados();
@@ -152,7 +155,7 @@ void CorridaCalculo::butCalcular_Click() {
 }
 
 void CorridaCalculo::LlenarResultados() {
-    const EstadoMotor& e = motor_.Estado();
+    const EstadoMotor& e = motor_->Estado();
     auto& g = w.dbgProductosCotizacion;
     g.Dimensionar(1, 5);
     const int anchos[] = {3000, 1600, 1200, 1500, 1500};
@@ -219,12 +222,12 @@ void CorridaCalculo::butGenerar_Click() {
     w.chkcalc.marcada = w.butCotizador.visible;  // tariff-generator mode
     if (!ChequeoCotizacion(w, flujo_.tabla)) return;
     if (!Calcular()) return;
-    const EstadoMotor& e = motor_.Estado();
+    const EstadoMotor& e = motor_->Estado();
     montos = CalcularMontos(e.Moneda, e.PrimaAnual, e.DerechoPoliza, !w.txtPrimaTotal.texto.empty());
     if (e.ModoCalculo == "D") {
-        if (MostrarEstudio) MostrarEstudio(motor_);
+        if (MostrarEstudio) MostrarEstudio(*motor_);
     } else if (resultado_.hojaTarifa && MostrarHojaTarifa) {
-        MostrarHojaTarifa(motor_, resultado_);
+        MostrarHojaTarifa(*motor_, resultado_);
     }
 }
 

@@ -26,15 +26,21 @@ MontosPorFrecuencia CalcularMontos(const std::string& moneda, double primaAnual,
 class CorridaCalculo {
 public:
     CorridaCalculo(app::FrmCotizador& w, FlujoLineas& flujo, std::shared_ptr<const CatalogoMotor> catalogo);
+    // Over an engine shared with other windows: every calculation starts from a clear state, and
+    // what the engine keeps between runs (tables derived from the catalogue) is reused.
+    CorridaCalculo(app::FrmCotizador& w, FlujoLineas& flujo, std::shared_ptr<Calculo> motor);
 
     void butCalcular_Click();
     void butGenerar_Click();
+    // The results grid and the premium fields from the last calculation: what "Ca&lcular"
+    // shows, for a quote calculated by "&Generar" alone (one opened from a file).
+    void MostrarResultados() { LlenarResultados(); }
 
-    Calculo& Motor() { return motor_; }
+    Calculo& Motor() { return *motor_; }
     const ResultadoCalculo& Resultado() const { return resultado_; }
     MontosPorFrecuencia montos;
     // Receives the calculated quote when "&Generar" has an individual illustration to show.
-    std::function<void(const Calculo&)> MostrarEstudio;
+    std::function<void(Calculo&)> MostrarEstudio;
     // Receives the rows of a tariff computed for the tariff sheet.
     std::function<void(const Calculo&, const ResultadoCalculo&)> MostrarHojaTarifa;
     bool calculado = false;  // the last run gave results
@@ -45,7 +51,7 @@ private:
     void LimpiarResultados();
     app::FrmCotizador& w;
     FlujoLineas& flujo_;
-    Calculo motor_;
+    std::shared_ptr<Calculo> motor_;
     ResultadoCalculo resultado_;
     int lineasCalculadas_ = 0;
 };

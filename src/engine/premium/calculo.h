@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "engine/catalogo_motor.h"
@@ -51,6 +52,11 @@ public:
     // results whatever ran before. Throws ErrorCalculo for an input the engine cannot support;
     // the state is then left clear.
     ResultadoCalculo CalcularCotizacion(const EntradaCalculo& entrada);
+
+    // Called once a line has its yearly values, with the state as that line leaves it: the
+    // line's own columns (rating age, rates, sums and values by year) are overwritten by the
+    // next line, so whoever needs them per line copies them here.
+    std::function<void(const EstadoMotor&)> AlCalcularLinea;
 
     const EstadoMotor& Estado() const { return est; }
     EstadoMotor& Estado() { return est; }

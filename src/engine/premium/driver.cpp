@@ -158,6 +158,7 @@ void Calculo::CalcularLineas() {
         CalcularPrimaLinea();
         CalcularValoresGarantizados();
         CalcularValoresAnuales();
+        if (AlCalcularLinea) AlCalcularLinea(est);
     }
     AcumularFondo();
 }
