@@ -25,6 +25,15 @@ struct Panel {
     void Mostrar(bool visible);
 };
 
+// The plan kind of a product code and insurance term: the plan text (none for some products)
+// and the three plan flags; `clasificado` false when no rule applies and nothing changes.
+struct ClasePlan {
+    const char* plan = nullptr;
+    bool ordinario = false, edadAlcanzada = false, dotal = false;
+    bool clasificado = false;
+};
+ClasePlan ClasificarPlanDe(double codigo, double plazoSeguro);
+
 class FrmCotizador {
 public:
     FrmCotizador(Interaccion& interaccion, EstadoProceso& proceso, std::filesystem::path carpetaAplicacion);

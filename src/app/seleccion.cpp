@@ -365,25 +365,29 @@ void FrmCotizador::ClasificarPlan() {
         foco = "txtNombre";
         return;
     }
-    const double t = Valor(seguroTexto), c = CodigoProducto();
-    auto tipo = [&](const char* plan, bool ordinario, bool edad, bool dotal) {
-        if (plan) comPlan.MostrarTexto(plan);
-        chkOrdinario.marcada = ordinario;
-        chkEdad.marcada = edad;
-        chkDotal.marcada = dotal;
-    };
-    if (c == 1 && t < 60) tipo("Temporal", false, false, false);
-    else if (c == 11 && (t == 20 || t == 99)) tipo("Vitalicio", true, false, false);
-    else if (c == 1 && t >= 60) tipo("Edad Alcanzada", false, true, false);
-    else if (c == 2 && t < 60) tipo("Temporal", false, false, false);
-    else if (c == 12 && (t == 20 || t == 99)) tipo("Vitalicio", true, false, false);
-    else if (c == 2 && t >= 60) tipo("Edad Alcanzada", false, true, false);
-    else if ((c == 15 || c == 25) && t < 60) tipo("Dotal", false, false, true);
-    else if ((c == 15 || c == 25) && t >= 60) tipo("Dotal con Edad Alcanzada", false, true, true);
-    else if (c >= 7 && c <= 10 && c == std::floor(c)) tipo(nullptr, false, false, false);
-    else if (c == 26 && t >= 60) tipo("Dotal con Edad Alcanzada", false, true, true);
-    else if (c == 6) tipo(nullptr, false, false, true);
-    else if (c == 16 && t < 60) tipo("Temporal", false, false, false);
+    const ClasePlan k = ClasificarPlanDe(CodigoProducto(), Valor(seguroTexto));
+    if (!k.clasificado) return;
+    if (k.plan) comPlan.MostrarTexto(k.plan);
+    chkOrdinario.marcada = k.ordinario;
+    chkEdad.marcada = k.edadAlcanzada;
+    chkDotal.marcada = k.dotal;
+}
+
+ClasePlan ClasificarPlanDe(double c, double t) {
+    auto tipo = [](const char* plan, bool ordinario, bool edad, bool dotal) { return ClasePlan{plan, ordinario, edad, dotal, true}; };
+    if (c == 1 && t < 60) return tipo("Temporal", false, false, false);
+    if (c == 11 && (t == 20 || t == 99)) return tipo("Vitalicio", true, false, false);
+    if (c == 1 && t >= 60) return tipo("Edad Alcanzada", false, true, false);
+    if (c == 2 && t < 60) return tipo("Temporal", false, false, false);
+    if (c == 12 && (t == 20 || t == 99)) return tipo("Vitalicio", true, false, false);
+    if (c == 2 && t >= 60) return tipo("Edad Alcanzada", false, true, false);
+    if ((c == 15 || c == 25) && t < 60) return tipo("Dotal", false, false, true);
+    if ((c == 15 || c == 25) && t >= 60) return tipo("Dotal con Edad Alcanzada", false, true, true);
+    if (c >= 7 && c <= 10 && c == std::floor(c)) return tipo(nullptr, false, false, false);
+    if (c == 26 && t >= 60) return tipo("Dotal con Edad Alcanzada", false, true, true);
+    if (c == 6) return tipo(nullptr, false, false, true);
+    if (c == 16 && t < 60) return tipo("Temporal", false, false, false);
+    return {};
 }
 
 // ---------------------------------------------------------------- educational product

@@ -378,6 +378,13 @@ void Conductor::Llenar(const Peticion& p, bool tarifa) {
             // Lines given replace those of the file, as "&Cancelar" does: the prospect stays.
             s_->flujo.butCancelar_Click();
             Revisar();
+        } else if (const int n = s_->flujo.tabla.NumLineasCotizacion; n > 0) {
+            // The editor shows the last line, as after entering the quote by hand: the
+            // calculation reads the product and plan shown.
+            s_->flujo.dbgProductosPaquete_RowColChange(n, true);
+            s_->w.ClasificarPlan();
+            s_->flujo.tabla.LineaSeleccionada = static_cast<int16_t>(n);
+            Revisar();
         }
     }
     Asegurado(p);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 #include "core/formato.h"
 #include "core/numeros.h"
@@ -128,11 +129,16 @@ std::vector<DatosLinea> LineasDe(const cotizacion::TablaLineas& t) {
         const LineaCotizacion& l = t.LineasCotizacion[static_cast<size_t>(k)];
         DatosLinea d{k, l.Producto, t.NombresLinea[static_cast<size_t>(k)], l.PlazoPago, l.PlazoSeguro,
                      TextoNumero(l.Participacion), TextoNumero(l.Incremento), {}};
-        const std::pair<const char*, uint8_t> banderas[] = {{"BIT", l.BIT}, {"BPAI", l.BPAI}, {"MA", l.MA},
-                                                            {"DI", l.DI},   {"TI", l.TI},     {"EG", l.EG},
-                                                            {"BITF", l.BITF}, {"CAF", l.CAF}};
-        for (const auto& [n, b] : banderas)
-            if (b) d.beneficios.push_back(n);
+        // The rider slots hold the ids the rider boxes write.
+        static const std::map<std::string, std::string> kNombres = {{"1", "BIT"}, {"2", "BPAI"}, {"3", "MA"},
+                                                                    {"4", "DI"},  {"5", "TI"},   {"7", "EG"},
+                                                                    {"8", "BITF"}, {"9", "CAF"}};
+        for (int e = 1; e <= std::min<int>(l.CantidadBeneficios, 10); ++e) {
+            const std::string& id = l.Beneficio[static_cast<size_t>(e)];
+            if (id.empty()) continue;
+            auto n = kNombres.find(Recortar(id));
+            d.beneficios.push_back(n != kNombres.end() ? n->second : id);
+        }
         r.push_back(std::move(d));
     }
     return r;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "app/dialogos.h"
+#include "core/formato.h"
 #include "core/numeros.h"
 #include "core/texto.h"
 
@@ -163,10 +164,17 @@ std::string EscribirCotizacion(app::FrmCotizador& w, const TablaLineas& t) {
                                    &w.comSexo.texto};
     for (int i = 0; i < 7; ++i) e.Texto(*textos[i], kCampos[i]);
     e.Entero(w.chkRiesgoSelecto.marcada ? 1 : 0);
+    // "Aceptar" empties the dialog, so its boxes no longer hold the contributions the quote
+    // uses; those are saved, so that the file reopens the same quote.
+    const app::EstadoProceso& p = w.Proceso();
+    const bool aportaciones = p.AportNumPagos != 0 || p.AportMonto != 0 || p.AportFondoFinal != 0;
+    const std::string noPagos = aportaciones ? std::to_string(p.AportNumPagos) : a.txtNoPagos.texto;
+    const std::string monto = aportaciones ? TextoNumero(p.AportMonto) : a.txtmontoAportacion.texto;
+    const std::string fondo = aportaciones ? TextoNumero(p.AportFondoFinal) : a.txtFondoFinal.texto;
     const std::string* resto[] = {&w.comMoneda.texto,        &w.comFormaPago.texto,      &w.txtTasaInteres.texto,
-                                  &w.txtSumaAseguradaGlobal.texto, &w.txtPrimaTotal.texto, &a.txtNoPagos.texto,
-                                  &a.txtTasaIncremento.texto, &w.comTipoIncremento.texto, &a.txtmontoAportacion.texto,
-                                  &a.txtFondoFinal.texto,    &w.txtEdadInicial.texto,    &w.txtEdadFinal.texto,
+                                  &w.txtSumaAseguradaGlobal.texto, &w.txtPrimaTotal.texto, &noPagos,
+                                  &a.txtTasaIncremento.texto, &w.comTipoIncremento.texto, &monto,
+                                  &fondo,                    &w.txtEdadInicial.texto,    &w.txtEdadFinal.texto,
                                   &w.txtAgente.texto};
     for (int i = 0; i < 13; ++i) e.Texto(*resto[i], kCampos[8 + i]);
     e.Logico(w.optDetalle.seleccionado);
@@ -301,6 +309,15 @@ bool ArchivoCotizacion::Abrir(const fs::path& archivo) {
     t.NumLineasCotizacion = static_cast<int16_t>(q.lineas.size());
     for (size_t k = 0; k < q.lineas.size(); ++k) {
         t.LineasCotizacion[k + 1] = q.lineas[k];
+        if (k > 0) {
+            // The file keeps only the first flag set, which lines after the first do not use:
+            // their own set follows from product and term, as the window classified them.
+            LineaCotizacion& l = t.LineasCotizacion[k + 1];
+            const app::ClasePlan c = app::ClasificarPlanDe(ValorNumericoSeguro(l.Producto, 0), l.PlazoSeguro);
+            l.Dotal2 = c.dotal;
+            l.EdadAlcanzada2 = c.edadAlcanzada;
+            l.Ordinario2 = c.ordinario;
+        }
         // The file keeps no display names: each line shows its product's.
         std::string nombre;
         if (w_.Catalogo()) {
