@@ -1,0 +1,38 @@
+#pragma once
+// Support for the command-line tests: the program run as a process, and a small JSON reader to
+// check that what it prints parses and holds the expected fields.
+#include <map>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace prueba_cli {
+
+struct Ejecucion {
+    int estado = -1;
+    std::string salida, errores;
+};
+
+// Runs cotizador-cli with the arguments (and the text as standard input, when given).
+Ejecucion Ejecutar(const std::vector<std::string>& argumentos, const std::string& entrada = {});
+
+struct Json;
+using JsonObjeto = std::map<std::string, Json>;
+using JsonLista = std::vector<Json>;
+struct Json {
+    std::variant<std::nullptr_t, bool, double, std::string, std::shared_ptr<JsonLista>, std::shared_ptr<JsonObjeto>> v;
+    const Json& operator[](const std::string& clave) const;
+    const Json& operator[](size_t i) const;
+    size_t size() const;
+    const std::string& texto() const;
+    double numero() const;
+    bool tiene(const std::string& clave) const;
+};
+// Throws std::runtime_error with the position for a text that is not exactly one JSON value.
+Json LeerJson(const std::string& texto);
+
+// Records of a CSV text (quoted fields, doubled quotes, CR LF).
+std::vector<std::vector<std::string>> LeerCsvTexto(const std::string& texto);
+
+}  // namespace prueba_cli
