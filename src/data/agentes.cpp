@@ -21,9 +21,10 @@ std::string Variable(const char* nombre) {
     return std::string(nombre) + "=" + (v && *v ? v : "sin definir");
 }
 
+// "origen de datos ODBC "OSTRIK167"", to follow "el" or "del".
 std::string Origen(const std::string& cadena) {
     const std::string dsn = odbc::ValorCadenaConexion(cadena, "DSN");
-    return dsn.empty() ? "el origen de datos ODBC" : "el origen de datos ODBC \"" + dsn + "\"";
+    return dsn.empty() ? "origen de datos ODBC" : "origen de datos ODBC \"" + dsn + "\"";
 }
 
 }  // namespace
@@ -37,10 +38,10 @@ ErrorAgentes ExplicarErrorOdbc(const odbc::ErrorOdbc& e, const std::string& cade
     if (!alConectar) {
         if (e.ConexionPerdida() || estado.starts_with("08")) {
             causa = Causa::ConexionPerdida;
-            que = "se perdió la conexión con " + origen;
+            que = "se perdió la conexión con el " + origen;
         } else {
             causa = Causa::Consulta;
-            que = origen + " no aceptó la operación (" + e.Operacion() + ")";
+            que = "el " + origen + " no aceptó la operación (" + e.Operacion() + ")";
         }
     } else if (estado == "IM002") {
         // The driver manager says the same when the data source is missing and when it names a
@@ -50,27 +51,27 @@ ErrorAgentes ExplicarErrorOdbc(const odbc::ErrorOdbc& e, const std::string& cade
         auto o = std::find_if(origenes.begin(), origenes.end(), [&](const auto& x) { return x.nombre == dsn; });
         if (!dsn.empty() && o != origenes.end()) {
             causa = Causa::SinControlador;
-            que = origen + " está configurado, pero su controlador \"" + o->controlador +
+            que = "el " + origen + " está configurado, pero su controlador \"" + o->controlador +
                   "\" no está registrado en odbcinst.ini (" + Variable("ODBCSYSINI") + ")";
         } else {
             causa = Causa::SinOrigenDatos;
-            que = origen + " no está configurado (" + Variable("ODBCINI") + ", " + Variable("ODBCSYSINI") + ")";
+            que = "el " + origen + " no está configurado (" + Variable("ODBCINI") + ", " + Variable("ODBCSYSINI") + ")";
         }
     } else if (estado == "IM003" || Contiene(texto, {"can't open lib"})) {
         causa = Causa::ControladorNoCarga;
-        que = "no se pudo cargar el controlador ODBC de " + origen;
+        que = "no se pudo cargar el controlador ODBC del " + origen;
     } else if (estado.starts_with("28") ||
                Contiene(texto, {"password", "authentication", "contraseña", "autenticación", "autentificación"})) {
         causa = Causa::CredencialesRechazadas;
-        que = "el servidor de " + origen + " rechazó la cuenta o la contraseña";
+        que = "el servidor del " + origen + " rechazó la cuenta o la contraseña";
     } else if (estado == "HYT00" || estado == "HYT01" ||
                Contiene(texto, {"connection refused", "could not connect", "timeout expired", "timed out", "no route to host",
                                 "network is unreachable", "could not translate host name", "conexión rehusada"})) {
         causa = Causa::ServidorNoResponde;
-        que = "el servidor de " + origen + " no responde";
+        que = "el servidor del " + origen + " no responde";
     } else {
         causa = Causa::ConexionRechazada;
-        que = origen + " no aceptó la conexión";
+        que = "el " + origen + " no aceptó la conexión";
     }
     std::string detalle;
     for (const auto& d : e.Diagnosticos()) detalle += (detalle.empty() ? "" : "; ") + d.estado + ": " + d.texto;
@@ -103,7 +104,7 @@ ErrorAgentes AgentesOdbc::Falla(const odbc::ErrorOdbc& e) {
 
 std::optional<FilaUsuario> AgentesOdbc::BuscarUsuario(const std::string& nombre) {
     if (!ConexionSistema)
-        throw ErrorAgentes("no hay conexión abierta con " + Origen(cadena_), Causa::SinConexion);
+        throw ErrorAgentes("no hay conexión abierta con el " + Origen(cadena_), Causa::SinConexion);
     try {
         odbc::Sentencia s = ConexionSistema->Preparar(std::string("SELECT * FROM iusuarios ") + " WHERE nombre = ?");
         s.Ejecutar({nombre});
@@ -155,7 +156,7 @@ void AgentesOdbc::RegistrarUso(const RegistroUso& registro) {
             if (!ConexionSistema) AbrirConexion();
             EscribirPendientes();
             if (!ConexionSistema)
-                throw ErrorAgentes("se perdió la conexión con " + Origen(cadena_), Causa::ConexionPerdida);
+                throw ErrorAgentes("se perdió la conexión con el " + Origen(cadena_), Causa::ConexionPerdida);
             Insertar(registro);
             return;
         } catch (const ErrorAgentes& e) {

@@ -107,18 +107,18 @@ std::vector<OrigenDatos> OrigenesConfigurados() {
 
 // ---------------------------------------------------------------------------------------------
 
-struct Conexion::Manijas {
+struct ManijasConexion {
     SQLHENV env = SQL_NULL_HENV;
     SQLHDBC dbc = SQL_NULL_HDBC;
     bool conectada = false;
-    ~Manijas() {
+    ~ManijasConexion() {
         if (conectada) SQLDisconnect(dbc);
         if (dbc) SQLFreeHandle(SQL_HANDLE_DBC, dbc);
         if (env) SQLFreeHandle(SQL_HANDLE_ENV, env);
     }
 };
 
-Conexion::Conexion(const std::string& cadena) : manijas_(std::make_unique<Manijas>()) {
+Conexion::Conexion(const std::string& cadena) : manijas_(std::make_shared<ManijasConexion>()) {
     manijas_->env = NuevoEntorno();
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, manijas_->env, &manijas_->dbc)))
         throw ErrorOdbc("no se pudo crear la conexión ODBC", LeerDiagnosticos(SQL_HANDLE_ENV, manijas_->env));
@@ -155,7 +155,7 @@ Sentencia Conexion::Preparar(const std::string& sql) const {
         m->stmt = SQL_NULL_HSTMT;
         throw ErrorOdbc("al preparar la consulta", LeerDiagnosticos(SQL_HANDLE_DBC, manijas_->dbc), Perdida());
     }
-    Sentencia s(manijas_->dbc, std::move(m));
+    Sentencia s(manijas_, std::move(m));
     std::string texto = sql;
     if (!SQL_SUCCEEDED(SQLPrepare(s.manija_->stmt, reinterpret_cast<SQLCHAR*>(texto.data()), SQL_NTS)))
         s.Fallar("al preparar la consulta");
@@ -166,15 +166,16 @@ void Conexion::Ejecutar(const std::string& sql, const std::vector<std::string>& 
     Preparar(sql).Ejecutar(parametros);
 }
 
-Sentencia::Sentencia(void* conexion, std::unique_ptr<Manija> manija) : dbc_(conexion), manija_(std::move(manija)) {}
+Sentencia::Sentencia(std::shared_ptr<ManijasConexion> conexion, std::unique_ptr<Manija> manija)
+    : conexion_(std::move(conexion)), manija_(std::move(manija)) {}
 Sentencia::Sentencia(Sentencia&&) noexcept = default;
 Sentencia& Sentencia::operator=(Sentencia&&) noexcept = default;
 Sentencia::~Sentencia() = default;
 
 void Sentencia::Fallar(const char* operacion) const {
     auto d = LeerDiagnosticos(SQL_HANDLE_STMT, manija_->stmt);
-    if (d.empty()) d = LeerDiagnosticos(SQL_HANDLE_DBC, dbc_);
-    throw ErrorOdbc(operacion, std::move(d), ConexionMuerta(dbc_));
+    if (d.empty()) d = LeerDiagnosticos(SQL_HANDLE_DBC, conexion_->dbc);
+    throw ErrorOdbc(operacion, std::move(d), ConexionMuerta(conexion_->dbc));
 }
 
 void Sentencia::Ejecutar(const std::vector<std::string>& parametros) {

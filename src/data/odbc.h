@@ -50,7 +50,9 @@ std::vector<OrigenDatos> OrigenesConfigurados();
 using Fila = std::vector<std::optional<std::string>>;  // nothing for NULL
 
 class Conexion;
+struct ManijasConexion;
 
+// Keeps its connection's handles alive: a statement may outlive the Conexion it came from.
 class Sentencia {
 public:
     Sentencia(Sentencia&&) noexcept;
@@ -68,11 +70,11 @@ public:
 private:
     friend class Conexion;
     struct Manija;
-    Sentencia(void* conexion, std::unique_ptr<Manija> manija);
+    Sentencia(std::shared_ptr<ManijasConexion> conexion, std::unique_ptr<Manija> manija);
     [[noreturn]] void Fallar(const char* operacion) const;
 
-    void* dbc_;  // the connection's handle; a statement never outlives its connection
-    std::unique_ptr<Manija> manija_;
+    std::shared_ptr<ManijasConexion> conexion_;
+    std::unique_ptr<Manija> manija_;  // freed before the connection's handles
 };
 
 class Conexion {
@@ -90,8 +92,7 @@ public:
     bool Perdida() const;
 
 private:
-    struct Manijas;
-    std::unique_ptr<Manijas> manijas_;
+    std::shared_ptr<ManijasConexion> manijas_;
 };
 
 }  // namespace cv::datos::odbc
