@@ -6,6 +6,10 @@ cd "$(dirname "$0")/.."
 tools/instalar-dependencias.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2
+# The agent system: the build's own ODBC configuration (the sample SQLite data source
+# OSTRIK167), unless the caller points these at another one.
+export ODBCSYSINI="${ODBCSYSINI:-$PWD/build/odbc}"
+export ODBCINI="${ODBCINI:-$PWD/build/odbc/agentes/odbc.ini}"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/cotizador ]; then
   exec build/bin/cotizador "$@"
 fi

@@ -1,5 +1,7 @@
 #include "app/usuario.h"
 
+#include "core/texto.h"
+
 namespace cv::app {
 
 FrmUsuario::FrmUsuario(Interaccion& ui, EstadoProceso& proceso, SistemaAgentes& agentes)
@@ -31,10 +33,27 @@ bool FrmUsuario::Command1_Click() {
         foco = "txtUsuario";
         return false;
     }
-    // The row's role, when the agent system keeps one; without it the user is an agent.
+    // The row's role (column "perfil"), when the agent system keeps one; without it the user
+    // is an agent. Blanks are trimmed: a fixed-width column pads its values.
     auto perfil = fila->find("perfil");
-    PerfilUsuario = perfil != fila->end() ? perfil->second : "Agentes";
+    PerfilUsuario = perfil != fila->end() ? Recortar(perfil->second) : "";
+    if (PerfilUsuario.empty()) PerfilUsuario = "Agentes";
     return true;
+}
+
+RegistroUso RegistroDeImpresion(const EstadoProceso& proceso, const std::string& numAgente, const std::string& producto,
+                                const Fecha& hoy) {
+    return {proceso.UsuarioSistema, FechaCorta(hoy), numAgente, producto};
+}
+
+bool AnotarUso(Interaccion& ui, SistemaAgentes& agentes, const RegistroUso& registro) {
+    try {
+        agentes.RegistrarUso(registro);
+        return true;
+    } catch (const ErrorSistemaAgentes& e) {
+        ui.MostrarMensaje(Simple(std::string("No se pudo anotar la cotización en el sistema de agentes: ") + e.what()));
+        return false;
+    }
 }
 
 }  // namespace cv::app

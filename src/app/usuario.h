@@ -1,24 +1,23 @@
 #pragma once
 // The login window and the agent system it asks: an account exists when the agent system has a
 // row with that name; there is no password.
-#include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "app/controles.h"
 #include "app/interaccion.h"
 #include "app/proceso.h"
+#include "core/fechas.h"
+#include "data/agentes.h"
 
 namespace cv::app {
 
 // A row of "iusuarios", field names folded to lower case.
-using FilaUsuario = std::map<std::string, std::string>;
-
-class ErrorSistemaAgentes : public std::runtime_error {
-public:
-    explicit ErrorSistemaAgentes(const std::string& m) : std::runtime_error(m) {}
-};
+using FilaUsuario = datos::FilaUsuario;
+// A record of the usage log "cotizavida".
+using RegistroUso = datos::RegistroUso;
+// Says in Spanish what failed: which cause, the ODBC state and the driver's text.
+using ErrorSistemaAgentes = datos::ErrorAgentes;
 
 // The agent system behind the data source "OSTRIK167": one connection, replaced at each login
 // and kept open for the usage log.
@@ -28,7 +27,18 @@ public:
     virtual void Conectar() = 0;  // throws ErrorSistemaAgentes with the reason
     // The account's row, looked up with the name as a bound value.
     virtual std::optional<FilaUsuario> BuscarUsuario(const std::string& nombre) = 0;
+    // Appends one record to the usage log. A record the agent system cannot take now is kept
+    // and written later; ErrorSistemaAgentes then says so and why.
+    virtual void RegistrarUso(const RegistroUso& registro) = 0;
 };
+
+// The usage record of a printed proposal: the logged-in account, today as "dd/mm/yyyy", the
+// agent number (`txtNumAge`) and the product name shown (`lblProducto`).
+RegistroUso RegistroDeImpresion(const EstadoProceso& proceso, const std::string& numAgente, const std::string& producto,
+                                const Fecha& hoy);
+// The last step of printing a proposal: the record appended to the usage log. When it has to
+// wait, a plain message says so; true when it was written now.
+bool AnotarUso(Interaccion& ui, SistemaAgentes& agentes, const RegistroUso& registro);
 
 class FrmUsuario {
 public:

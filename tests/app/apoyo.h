@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "app/dialogos.h"
 #include "app/interaccion.h"
 #include "app/proceso.h"
+#include "app/usuario.h"
 #include "core/fechas.h"
 
 namespace cv::app {
@@ -50,6 +53,30 @@ public:
     void MostrarMensaje(const Mensaje& m) override { mensajes.push_back(m); }
     void MostrarAportaciones(FrmAportaciones& d) override;
     void MostrarEdadPadreTutor(FrmEdad& d) override;
+};
+
+// The agent system: accounts by exact name, the usage records taken, or a data source that
+// cannot be opened.
+class AgentesFalsos : public SistemaAgentes {
+public:
+    std::map<std::string, FilaUsuario> cuentas;
+    bool sinConexion = false;
+    std::vector<std::string> consultas;
+    std::vector<RegistroUso> registros;
+
+    void Conectar() override {
+        if (sinConexion) throw ErrorSistemaAgentes("IM002 Data source name not found");
+    }
+    std::optional<FilaUsuario> BuscarUsuario(const std::string& nombre) override {
+        consultas.push_back(nombre);
+        auto it = cuentas.find(nombre);
+        if (it == cuentas.end()) return std::nullopt;
+        return it->second;
+    }
+    void RegistrarUso(const RegistroUso& r) override {
+        if (sinConexion) throw ErrorSistemaAgentes("el registro de uso quedó pendiente: sin conexión");
+        registros.push_back(r);
+    }
 };
 
 // A folder of its own, removed afterwards; with the sample database copied in under `nombre`.

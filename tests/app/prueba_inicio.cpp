@@ -1,31 +1,11 @@
 // Login, the start-up flow, the user's role, the menus and the commands that leave or help.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "apoyo.h"
 #include "app/aplicacion.h"
 
 namespace prueba_app {
 namespace {
-
-// The agent system: accounts by exact name, or a data source that cannot be opened.
-class AgentesFalsos : public SistemaAgentes {
-public:
-    std::map<std::string, FilaUsuario> cuentas;
-    bool sinConexion = false;
-    std::vector<std::string> consultas;
-
-    void Conectar() override {
-        if (sinConexion) throw ErrorSistemaAgentes("IM002 Data source name not found");
-    }
-    std::optional<FilaUsuario> BuscarUsuario(const std::string& nombre) override {
-        consultas.push_back(nombre);
-        auto it = cuentas.find(nombre);
-        if (it == cuentas.end()) return std::nullopt;
-        return it->second;
-    }
-};
 
 // The person also answers the file-open dialog and watches what the shell is asked to open.
 class GuionCompleto : public Guion {
@@ -192,6 +172,46 @@ TEST(Inicio, AyudaAbreElManualYSalirTermina) {
     FrmCotizador w2(ui, proceso, carpeta.Ruta());
     w2.mnuSalir_Click();
     EXPECT_TRUE(w2.TerminarAplicacion());
+}
+
+TEST(Inicio, PerfilVacioORellenadoSeLeeSinBlancos) {
+    // A NULL reads as empty and a fixed-width column pads: neither may give office rights.
+    const std::pair<const char*, const char*> casos[] = {{"", "Agentes"}, {"Agentes   ", "Agentes"}, {" Oficina ", "Oficina"}};
+    for (const auto& [leido, perfil] : casos) {
+        SCOPED_TRACE(leido);
+        GuionCompleto ui;
+        EstadoProceso proceso;
+        AgentesFalsos agentes;
+        agentes.cuentas["u"] = {{"nombre", "u"}, {"perfil", leido}};
+        FrmUsuario login(ui, proceso, agentes);
+        login.txtUsuario.texto = "u";
+        ASSERT_TRUE(login.Command1_Click());
+        EXPECT_EQ(login.PerfilUsuario, perfil);
+    }
+}
+
+TEST(Inicio, LaImpresionSeAnotaConLaCuentaDelLogin) {
+    Carpeta carpeta("031208.svi");
+    GuionCompleto ui;
+    AgentesFalsos agentes;
+    agentes.cuentas["núñez"] = {{"nombre", "núñez"}, {"perfil", "Agentes"}};
+    Aplicacion app(ui, agentes, carpeta.Ruta());
+    app.login.txtUsuario.texto = "núñez";
+    ASSERT_TRUE(app.Entrar(kHoy));
+
+    const RegistroUso r = RegistroDeImpresion(app.proceso, "1234", "Vida Entera Pesos", Fecha{2025, 3, 5});
+    EXPECT_EQ(r, (RegistroUso{"núñez", "05/03/2025", "1234", "Vida Entera Pesos"}));
+    EXPECT_TRUE(AnotarUso(ui, agentes, r));
+    EXPECT_EQ(agentes.registros, std::vector<RegistroUso>{r});
+    EXPECT_TRUE(ui.mensajes.empty());
+
+    // A record that has to wait is said, in a plain box, with the agent system's reason.
+    agentes.sinConexion = true;
+    EXPECT_FALSE(AnotarUso(ui, agentes, r));
+    ASSERT_EQ(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].estilo, EstiloMensaje::Simple);
+    EXPECT_EQ(ui.mensajes[0].texto,
+              "No se pudo anotar la cotización en el sistema de agentes: el registro de uso quedó pendiente: sin conexión");
 }
 
 }  // namespace
