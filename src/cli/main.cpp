@@ -257,8 +257,9 @@ int Lote(Conductor& c, const Opciones& o) {
         std::fprintf(stderr, "%slote: %ld cotizaciones (%ld correctas, %ld rechazadas, %ld con error), %.1f s%s",
                      terminal ? "\r" : "", t.filas, t.correctas, t.rechazadas, t.errores, segundos(), terminal ? "" : "\n");
     };
-    const TotalesLote t = EjecutarLote(c, *entrada, *salida, o.formato, avance, terminal ? 500 : 10000);
-    if (t.filas >= 1000 || terminal) {
+    const long cada = terminal ? 500 : 10000;
+    const TotalesLote t = EjecutarLote(c, *entrada, *salida, o.formato, avance, cada);
+    if ((t.filas >= 1000 || terminal) && (terminal || t.filas % cada != 0)) {
         avance(t);
         if (terminal) std::fputc('\n', stderr);
     }

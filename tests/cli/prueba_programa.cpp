@@ -189,6 +189,38 @@ TEST(Programa, CatalogoPorMoneda) {
     EXPECT_NE(texto.salida.find("\nDólares\n"), std::string::npos);
 }
 
+TEST(Programa, BaseDeDatosPropiaDeLaAseguradora) {
+    // An insurer edits the catalogue sources, builds its own database and quotes with it.
+    const fs::path carpeta = Temporal("catalogo");
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    for (const auto& f : fs::directory_iterator(CV_CATALOGO))
+        if (f.path().extension() == ".csv") fs::copy_file(f.path(), carpeta / f.path().filename());
+    std::ifstream in(carpeta / "Productos.csv", std::ios::binary);
+    std::string productos((std::istreambuf_iterator<char>(in)), {});
+    in.close();
+    const std::string antes = "\"Temporal Veralta\"", despues = "\"Temporal Propio\"";
+    ASSERT_NE(productos.find(antes), std::string::npos);
+    productos.replace(productos.find(antes), antes.size(), despues);
+    std::ofstream(carpeta / "Productos.csv", std::ios::binary) << productos;
+    const fs::path base = carpeta / "propia.svi";
+    ASSERT_EQ(std::system(("'" CV_CONSTRUIR "' '" + carpeta.string() + "' '" + base.string() + "' > /dev/null").c_str()), 0);
+
+    const Ejecucion e = Ejecutar({"catalogo", "--base-datos", base.string()});
+    ASSERT_EQ(e.estado, 0) << e.errores;
+    EXPECT_NE(e.salida.find("Temporal Propio"), std::string::npos);
+    const Ejecucion q = Ejecutar(Con(Con({"cotizar"}, kProspecto), {"--base-datos", base.string(), "--suma-asegurada", "1000000",
+                                                                     "--linea", "Temporal Propio,pago=20", "--formato", "json"}));
+    ASSERT_EQ(q.estado, 0) << q.errores;
+    EXPECT_EQ(LeerJson(q.salida)["lineas"][0]["nombre"].texto(), "Temporal Propio");
+    // A file that is not a product database is refused with a message naming it.
+    std::ofstream(carpeta / "basura.svi") << "no soy una base de datos";
+    const Ejecucion mala = Ejecutar({"catalogo", "--base-datos", (carpeta / "basura.svi").string()});
+    EXPECT_EQ(mala.estado, 1);
+    EXPECT_NE(mala.errores.find("basura.svi"), std::string::npos) << mala.errores;
+    fs::remove_all(carpeta);
+}
+
 TEST(Programa, LoteDeRenglonesBuenosYMalos) {
     const std::string lote =
         "id,nombre,edad,fuma,numero_agente,suma_asegurada,producto,plazo_pago,beneficios,producto_2,plazo_pago_2,participacion,participacion_2\r\n"
