@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/formato.h"
 #include "core/numeros.h"
 #include "core/texto.h"
 #include "data/arranque.h"
@@ -285,8 +286,12 @@ void Conductor::Beneficio(const std::string& nombre) {
         c.caja->marcada = true;
         (w.*c.regla)();
         Revisar();
-        if (!c.caja->marcada)
+        if (!c.caja->marcada) {
+            if ((k == "BITF" || k == "CAF") && !(peticion_ && peticion_->edadTutor))
+                throw Rechazo({app::Simple("El beneficio " + c.caja->titulo +
+                                           " pide la edad del padre o tutor (--edad-tutor, columna edad_tutor).")});
             throw Rechazo({app::Simple("El beneficio " + c.caja->titulo + " no se puede contratar en esta línea.")});
+        }
         return;
     }
     throw ErrorUso("No hay un beneficio \"" + nombre + "\" (BIT, BPAI, MA, DI, TI, EG, BITF, CAF).");
@@ -368,6 +373,31 @@ void Conductor::Linea(const PeticionLinea& l, size_t numero, size_t total) {
     }
 }
 
+void Conductor::MostrarUltimaLinea() {
+    // The line editor shows the last line as it was entered: the calculation reads the product,
+    // terms and plan the editor shows, so an opened quote calculates as the quote typed in.
+    cotizacion::TablaLineas& t = s_->flujo.tabla;
+    const int n = t.NumLineasCotizacion;
+    if (n < 1) return;
+    const LineaCotizacion l = t.LineasCotizacion[static_cast<size_t>(n)];
+    app::FrmCotizador& w = s_->w;
+    Producto(l.Producto);
+    if (Recortar(w.txtProducto.texto) == "6") {
+        w.txtPago.texto = w.txtPlazo.texto = std::to_string(l.PlazoSeguro);
+        w.txtPlazo_Change();
+    } else {
+        w.FijarPago(std::to_string(l.PlazoPago));
+        w.dbcPago_Click();
+        w.dbcPago_LostFocus();
+        if (Recortar(w.dbcPlazo.texto) != std::to_string(l.PlazoSeguro)) w.FijarPlazo(std::to_string(l.PlazoSeguro));
+    }
+    if (l.Incremento != 0) w.comIncremento.texto = TextoNumero(l.Incremento);
+    w.txtParticipacion.texto = TextoNumero(l.Participacion);
+    w.ClasificarPlan();
+    t.LineaSeleccionada = static_cast<int16_t>(n);
+    Revisar();
+}
+
 void Conductor::Llenar(const Peticion& p, bool tarifa) {
     peticion_ = &p;
     Nueva();
@@ -378,16 +408,18 @@ void Conductor::Llenar(const Peticion& p, bool tarifa) {
             // Lines given replace those of the file, as "&Cancelar" does: the prospect stays.
             s_->flujo.butCancelar_Click();
             Revisar();
-        } else if (const int n = s_->flujo.tabla.NumLineasCotizacion; n > 0) {
-            // The editor shows the last line, as after entering the quote by hand: the
-            // calculation reads the product and plan shown.
-            s_->flujo.dbgProductosPaquete_RowColChange(n, true);
-            s_->w.ClasificarPlan();
-            s_->flujo.tabla.LineaSeleccionada = static_cast<int16_t>(n);
-            Revisar();
+        } else {
+            MostrarUltimaLinea();
         }
     }
     Asegurado(p);
+    if (p.abrir && p.edadTutor && s_->proceso.EdadPadreTutor == 0) {
+        // The file keeps no parent's or tutor's age, and "&Generar" never asks for it: it is
+        // given through the dialog the riders of a minor open.
+        app::FrmEdad dialogo(s_->ui, s_->proceso);
+        s_->ui.MostrarEdadPadreTutor(dialogo);
+        Revisar();
+    }
     if (tarifa) {
         s_->flujo.butTarifas_Click();
         Revisar();

@@ -94,6 +94,7 @@ private:
     struct Sesion;
     void Nueva();
     void Llenar(const Peticion& p, bool tarifa);
+    void MostrarUltimaLinea();
     void Asegurado(const Peticion& p);
     void Linea(const PeticionLinea& l, size_t numero, size_t total);
     void Producto(const std::string& producto);
