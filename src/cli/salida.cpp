@@ -205,6 +205,21 @@ void JsonProspecto(app::FrmCotizador& w, Json& j) {
         .Texto("agente", w.txtAgente.texto);
 }
 
+// A line's own fields; the object is left open for what follows.
+Json& JsonLinea(const DatosLinea& l, Json& j) {
+    j.Objeto()
+        .Entero("linea", l.numero)
+        .Texto("producto", l.producto)
+        .Texto("nombre", l.nombre)
+        .Entero("plazo_pago", l.pago)
+        .Entero("plazo_seguro", l.seguro)
+        .Texto("participacion", l.participacion)
+        .Texto("incremento", l.incremento)
+        .Lista("beneficios");
+    for (const auto& b : l.beneficios) j.Texto(nullptr, b);
+    return j.Fin();
+}
+
 void TextoLineas(const std::vector<DatosLinea>& lineas, std::ostream& out) {
     out << "Líneas\n";
     std::vector<std::vector<std::string>> t = {
@@ -306,18 +321,7 @@ void ImprimirCotizacion(Conductor& c, Formato f, std::ostream& out) {
     j.Lista("lineas");
     const auto& detalle = c.Detalle();
     for (size_t i = 0; i < lineas.size(); ++i) {
-        const DatosLinea& l = lineas[i];
-        j.Objeto()
-            .Entero("linea", l.numero)
-            .Texto("producto", l.producto)
-            .Texto("nombre", l.nombre)
-            .Entero("plazo_pago", l.pago)
-            .Entero("plazo_seguro", l.seguro)
-            .Texto("participacion", l.participacion)
-            .Texto("incremento", l.incremento);
-        j.Lista("beneficios");
-        for (const auto& b : l.beneficios) j.Texto(nullptr, b);
-        j.Fin();
+        JsonLinea(lineas[i], j);
         if (i < detalle.size()) {
             const DetalleLinea& d = detalle[i];
             j.Texto("plan", d.nombrePlan)
@@ -466,19 +470,7 @@ void ImprimirTarifa(Conductor& c, Formato f, std::ostream& out) {
     JsonProspecto(w, j);
     j.Texto("plan", e.NombrePlan).Texto("edad_inicial", w.txtEdadInicial.texto).Texto("edad_final", w.txtEdadFinal.texto);
     j.Lista("lineas");
-    for (const auto& l : LineasDe(c.Lineas())) {
-        j.Objeto()
-            .Entero("linea", l.numero)
-            .Texto("producto", l.producto)
-            .Texto("nombre", l.nombre)
-            .Entero("plazo_pago", l.pago)
-            .Entero("plazo_seguro", l.seguro)
-            .Texto("participacion", l.participacion)
-            .Texto("incremento", l.incremento)
-            .Lista("beneficios");
-        for (const auto& b : l.beneficios) j.Texto(nullptr, b);
-        j.Fin().Fin();
-    }
+    for (const auto& l : LineasDe(c.Lineas())) JsonLinea(l, j).Fin();
     j.Fin();
     auto filas = [&](const char* clave, const app::Rejilla& g) {
         j.Lista(clave);
