@@ -152,16 +152,17 @@ private:
 
     // Lookups that give the same answer every time they are asked, kept between lines and runs
     // (the catalogue never changes under a Calculo).
+    struct Comisiones {
+        std::vector<float> porAno;  // years 1..n filled by the schedule's tiers
+    };
     struct Parametros {
         std::string tablaPrima, tablaRescate, tablaComisiones;
         float tasaTecnica, tasaReservas, recargoFijo, recargoPrimaNeta, fuerzaTecnica, fuerzaReservas;
         Currency gastos;
         int16_t metodoPrima, metodoRescate, anosCrecimiento, descuentoVolumen, aplicaDescuentos, descuentoDividendos;
+        std::vector<std::pair<int, const Comisiones*>> esquemas;  // the schedules found, by payment term
     };
     std::unordered_map<const ProductoMotor*, Parametros> parametros;
-    struct Comisiones {
-        std::vector<float> porAno;  // years 1..n filled by the schedule's tiers
-    };
     std::unordered_map<std::string, Comisiones> comisiones;  // by schedule key and term
     std::vector<const Valor*> opciones;                       // the options in reading order
     std::string textoVentana;
@@ -170,6 +171,11 @@ private:
     double numeroPago = 0;
     std::array<std::string, 11> textoProductoLinea;
     std::array<double, 11> numeroProductoLinea{};
+    // Within CalcularCotizacion the texts above are read once; a step called on its own
+    // compares them every time, as its caller may have changed the snapshot.
+    bool enCorrida = false, ventanaLeida = false, pagoLeido = false;
+    std::array<bool, 11> productoLeido{};
+    std::array<const ProductoMotor*, 11> productoCatalogo{};  // each line's product, found once a run
     bool lineasLimpias = false;  // display values of every line cleared once in this run
     struct Tramos {
         int n = 0;  // tiers read, the closing one included
@@ -185,6 +191,12 @@ private:
         std::array<double, 100> q, p;
     };
     std::deque<Columna> columnas;  // q and p of a row under a medical extra premium factor
+    // The row and factor whose columns Q(t) and P(t) hold, as far as this run knows.
+    struct Cargada {
+        const FilaPorEdad* fila = nullptr;
+        float factor = 0;
+    };
+    std::array<Cargada, 3> cargada{};
 
     struct Potencia {
         double base;

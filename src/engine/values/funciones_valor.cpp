@@ -103,6 +103,7 @@ std::array<double, 102> Calculo::VidaDevolucion(int clave, double raiz, int colu
     const FilaPorEdad* fila = cat->Mortalidad(Valor(clave));
     if (!fila)
         throw ErrorCalculo("No existe la tabla de mortalidad \"" + std::to_string(clave) + "\" del plan con devolución de primas.");
+    cargada[static_cast<size_t>(columna)] = {};  // Q(columna) is rewritten below
     std::array<double, 102> l{};
     l[1] = raiz;
     for (int a = 2; a <= x + n; ++a) {
