@@ -197,6 +197,30 @@ private:
         float factor = 0;
     };
     std::array<Cargada, 3> cargada{};
+    std::array<uint32_t, 3> versionP{};  // counts the loads of P(t) in a run
+
+    // The last series of a kind, keyed by its arguments, the growth factor it started from and
+    // the version of the mortality column it read; with its sums and the growth factor it left.
+    struct Serie {
+        bool valida = false;
+        int x = 0, n = 0, m = 0, b = 0, c = 0, col = 0;
+        uint32_t i = 0, g = 0, f0 = 0;  // bit patterns
+        uint32_t version = 0;
+        float f = 0;
+        double s1 = 0, s2 = 0, s3 = 0;
+        bool Es(int x, int n, int m, float i, float g, int b, int c, int col, float f0, uint32_t version) const;
+        void Guardar(int x, int n, int m, float i, float g, int b, int c, int col, float f0, uint32_t version, float f);
+    };
+    void ReponerSerie(const Serie& s, const double* p, const std::array<double, 101>& v);
+    struct Recursion {
+        bool valida = false;
+        int x = 0, n = 0, m = 0, h = 0;
+        uint32_t version = 0, i = 0, fuerza = 0, g = 0, f0 = 0;  // bit patterns but the version
+        uint64_t prima = 0, r1 = 0;
+        float f = 0;
+        std::array<double, 101> r;  // years 2..n
+    } memoRecursion;  // the last growing reserve recursion of the run
+    Serie memoAnualidad, memoNivelada;
 
     struct Potencia {
         double base;

@@ -34,6 +34,7 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
             c.productoLeido.fill(false);
             c.cargada.fill({});
             c.productoCatalogo.fill(nullptr);
+            c.memoAnualidad.valida = c.memoNivelada.valida = c.memoRecursion.valida = false;
         }
     } corrida(*this);
     try {

@@ -114,6 +114,7 @@ void Calculo::CargarTablasMortalidad() {
             est.P[t][a] = col->p[a];
         }
         if (enCorrida) cargada[t] = {f, est.FactorExtraprimaMedica};
+        ++versionP[t];
     }
 }
 
