@@ -158,16 +158,17 @@ private:
 
     // Lookups that give the same answer every time they are asked, kept between lines and runs
     // (the catalogue never changes under a Calculo).
+    struct Comisiones {
+        std::vector<float> porAno;  // years 1..n filled by the schedule's tiers
+    };
     struct Parametros {
         std::string tablaPrima, tablaRescate, tablaComisiones;
         float tasaTecnica, tasaReservas, recargoFijo, recargoPrimaNeta, fuerzaTecnica, fuerzaReservas;
         Currency gastos;
         int16_t metodoPrima, metodoRescate, anosCrecimiento, descuentoVolumen, aplicaDescuentos, descuentoDividendos;
+        std::vector<std::pair<int, const Comisiones*>> esquemas;  // the schedules found, by payment term
     };
     std::unordered_map<const ProductoMotor*, Parametros> parametros;
-    struct Comisiones {
-        std::vector<float> porAno;  // years 1..n filled by the schedule's tiers
-    };
     std::unordered_map<std::string, Comisiones> comisiones;  // by schedule key and term
     std::vector<const Valor*> opciones;                       // the options in reading order
     std::string textoVentana;
@@ -176,6 +177,11 @@ private:
     double numeroPago = 0;
     std::array<std::string, 11> textoProductoLinea;
     std::array<double, 11> numeroProductoLinea{};
+    // Within CalcularCotizacion the texts above are read once; a step called on its own
+    // compares them every time, as its caller may have changed the snapshot.
+    bool enCorrida = false, ventanaLeida = false, pagoLeido = false;
+    std::array<bool, 11> productoLeido{};
+    std::array<const ProductoMotor*, 11> productoCatalogo{};  // each line's product, found once a run
     bool lineasLimpias = false;  // display values of every line cleared once in this run
     struct Tramos {
         int n = 0;  // tiers read, the closing one included
@@ -191,6 +197,36 @@ private:
         std::array<double, 100> q, p;
     };
     std::deque<Columna> columnas;  // q and p of a row under a medical extra premium factor
+    // The row and factor whose columns Q(t) and P(t) hold, as far as this run knows.
+    struct Cargada {
+        const FilaPorEdad* fila = nullptr;
+        float factor = 0;
+    };
+    std::array<Cargada, 3> cargada{};
+    std::array<uint32_t, 3> versionP{};  // counts the loads of P(t) in a run
+
+    // The last series of a kind, keyed by its arguments, the growth factor it started from and
+    // the version of the mortality column it read; with its sums and the growth factor it left.
+    struct Serie {
+        bool valida = false;
+        int x = 0, n = 0, m = 0, b = 0, c = 0, col = 0;
+        uint32_t i = 0, g = 0, f0 = 0;  // bit patterns
+        uint32_t version = 0;
+        float f = 0;
+        double s1 = 0, s2 = 0, s3 = 0;
+        bool Es(int x, int n, int m, float i, float g, int b, int c, int col, float f0, uint32_t version) const;
+        void Guardar(int x, int n, int m, float i, float g, int b, int c, int col, float f0, uint32_t version, float f);
+    };
+    void ReponerSerie(const Serie& s, const double* p, const std::array<double, 101>& v);
+    struct Recursion {
+        bool valida = false;
+        int x = 0, n = 0, m = 0, h = 0;
+        uint32_t version = 0, i = 0, fuerza = 0, g = 0, f0 = 0;  // bit patterns but the version
+        uint64_t prima = 0, r1 = 0;
+        float f = 0;
+        std::array<double, 101> r;  // years 2..n
+    } memoRecursion;  // the last growing reserve recursion of the run
+    Serie memoAnualidad, memoNivelada;
 
     struct Potencia {
         double base;

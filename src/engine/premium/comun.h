@@ -46,12 +46,22 @@ int16_t Entero(const datos::Valor& v, Que&& que) {
 }
 
 template <typename Que>
-Currency Moneda(double x, Que&& que) {
+[[gnu::noinline]] Currency MonedaComprobada(double x, Que&& que) {
     try {
         return Currency::DesdeDouble(x);
     } catch (const std::exception&) {
         throw ErrorCalculo("El importe de " + Texto(que) + " no es válido o es demasiado grande.");
     }
+}
+
+// Common amounts take the conversion inline, as Currency::DesdeDouble does them; the others
+// (and NaN, which fails both tests) go the checked way.
+template <typename Que>
+inline Currency Moneda(double x, Que&& que) {
+    const double r = x * static_cast<double>(Currency::kEscala);
+    if (r > -4.5e15 && r < 4.5e15) [[likely]]
+        return Currency::DesdeDiezmilesimos(std::llrint(r));
+    return MonedaComprobada(x, que);
 }
 
 inline float Simple(double x) { return static_cast<float>(x); }

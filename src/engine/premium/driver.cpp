@@ -22,6 +22,21 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
     est = EstadoMotor{};
     filaMortalidadActual = nullptr;
     lineasLimpias = false;
+    // Inside the run nothing else writes the snapshot or the line products: the numbers read
+    // from them stay valid until it ends.
+    struct Corrida {
+        Calculo& c;
+        explicit Corrida(Calculo& calc) : c(calc) { Fijar(true); }
+        ~Corrida() { Fijar(false); }
+        void Fijar(bool dentro) {
+            c.enCorrida = dentro;
+            c.ventanaLeida = c.pagoLeido = false;
+            c.productoLeido.fill(false);
+            c.cargada.fill({});
+            c.productoCatalogo.fill(nullptr);
+            c.memoAnualidad.valida = c.memoNivelada.valida = c.memoRecursion.valida = false;
+        }
+    } corrida(*this);
     try {
         LeerOpcionesGerenciales();
         CopiarEntradas();
@@ -218,25 +233,34 @@ void Calculo::EtiquetarPlanes() {
 }
 
 bool Calculo::ProductoVentanaEs(int codigo) {
-    if (ent.txtProducto != textoVentana) {
-        textoVentana = ent.txtProducto;
-        numeroVentana = ValorNumerico(textoVentana);
+    if (!ventanaLeida) {
+        if (ent.txtProducto != textoVentana) {
+            textoVentana = ent.txtProducto;
+            numeroVentana = ValorNumerico(textoVentana);
+        }
+        ventanaLeida = enCorrida;
     }
     return numeroVentana == codigo;
 }
 
 double Calculo::NumeroProductoLinea(int k) {
-    if (est.ProductoLinea[k] != textoProductoLinea[k]) {
-        textoProductoLinea[k] = est.ProductoLinea[k];
-        numeroProductoLinea[k] = ValorNumerico(textoProductoLinea[k]);
+    if (!productoLeido[k]) {
+        if (est.ProductoLinea[k] != textoProductoLinea[k]) {
+            textoProductoLinea[k] = est.ProductoLinea[k];
+            numeroProductoLinea[k] = ValorNumerico(textoProductoLinea[k]);
+        }
+        productoLeido[k] = enCorrida;
     }
     return numeroProductoLinea[k];
 }
 
 double Calculo::PagoVentana() {
-    if (ent.dbcPago != textoPago) {
-        textoPago = ent.dbcPago;
-        numeroPago = ValorNumerico(textoPago);
+    if (!pagoLeido) {
+        if (ent.dbcPago != textoPago) {
+            textoPago = ent.dbcPago;
+            numeroPago = ValorNumerico(textoPago);
+        }
+        pagoLeido = enCorrida;
     }
     return numeroPago;
 }

@@ -1,5 +1,6 @@
 // Technical parameters: management options, product parameters, commission schedule,
 // payment-frequency surcharge, product groups and volume discounts.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -54,7 +55,11 @@ void Calculo::LeerOpcionesGerenciales() {
 void Calculo::LeerParametrosProducto() {
     const int k = est.LineaActual;
     const std::string& codigo = est.ProductoLinea[k];
-    const ProductoMotor* p = cat->Producto(codigo);
+    const ProductoMotor* p = productoCatalogo[k];
+    if (!p) {
+        p = cat->Producto(codigo);
+        if (enCorrida) productoCatalogo[k] = p;
+    }
     if (!p) throw ErrorCalculo("El producto \"" + codigo + "\" de la línea " + std::to_string(k) + " no está en el catálogo.");
 
     // The plan name: the package when one is named, otherwise the first line's product.
@@ -89,7 +94,7 @@ void Calculo::LeerParametrosProducto() {
         q.fuerzaReservas = Simple(std::log(1.0 + q.tasaReservas));
         it = parametros.emplace(p, std::move(q)).first;
     }
-    const Parametros& q = it->second;
+    Parametros& q = it->second;
     est.TablaMortalidadPrima = q.tablaPrima;
     est.TablaMortalidadRescate = q.tablaRescate;
     est.TasaTecnica = q.tasaTecnica;
@@ -115,26 +120,33 @@ void Calculo::LeerParametrosProducto() {
     // Commission schedule of the payment term; for attained-age plans, the years to that age.
     int m = est.PlazoPagoLinea[k];
     if (ent.chkEdad) m = Entero(PagoVentana() - ValorNumerico(ent.txtEdad), "el plazo de pago");
-    const std::string clave = est.TablaComisiones + '\x1f' + std::to_string(m);
-    auto c = comisiones.find(clave);
-    if (c == comisiones.end()) {
-        const FilaComision* fila = cat->Comision(est.TablaComisiones, m);
-        if (!fila)
-            throw ErrorCalculo("No hay esquema de comisiones \"" + est.TablaComisiones + "\" para un plazo de pago de " +
-                               std::to_string(m) + " años.");
-        Comisiones nueva;
-        for (int t = 1; t <= 15; ++t) {
-            auto tramo = [&] { return "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones; };
-            const double r = Numero(fila->campos[2 * t + 1], tramo);
-            int limite = Entero(fila->campos[2 * t], tramo);
-            // The schedule holds years 1 to 99: any longer limit means every year.
-            if (limite > 99) limite = 99;
-            while (static_cast<int>(nueva.porAno.size()) < limite) nueva.porAno.push_back(Simple(r / 100));
+    const Comisiones* esquema = nullptr;
+    for (const auto& [plazo, e] : q.esquemas)
+        if (plazo == m) esquema = e;
+    if (!esquema) {
+        const std::string clave = est.TablaComisiones + '\x1f' + std::to_string(m);
+        auto c = comisiones.find(clave);
+        if (c == comisiones.end()) {
+            const FilaComision* fila = cat->Comision(est.TablaComisiones, m);
+            if (!fila)
+                throw ErrorCalculo("No hay esquema de comisiones \"" + est.TablaComisiones + "\" para un plazo de pago de " +
+                                   std::to_string(m) + " años.");
+            Comisiones nueva;
+            for (int t = 1; t <= 15; ++t) {
+                auto tramo = [&] { return "el tramo " + std::to_string(t) + " del esquema de comisiones " + est.TablaComisiones; };
+                const double r = Numero(fila->campos[2 * t + 1], tramo);
+                int limite = Entero(fila->campos[2 * t], tramo);
+                // The schedule holds years 1 to 99: any longer limit means every year.
+                if (limite > 99) limite = 99;
+                while (static_cast<int>(nueva.porAno.size()) < limite) nueva.porAno.push_back(Simple(r / 100));
+            }
+            c = comisiones.emplace(clave, std::move(nueva)).first;
         }
-        c = comisiones.emplace(clave, std::move(nueva)).first;
+        esquema = &c->second;
+        q.esquemas.emplace_back(m, esquema);
     }
     // Years after the last tier keep the rates they had.
-    for (size_t j = 0; j < c->second.porAno.size(); ++j) est.Comision[j + 1] = c->second.porAno[j];
+    std::copy(esquema->porAno.begin(), esquema->porAno.end(), est.Comision.begin() + 1);
 
     struct Frecuencia {
         const char* forma;

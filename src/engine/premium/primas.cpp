@@ -88,6 +88,8 @@ void Calculo::CargarTablasMortalidad() {
             throw ErrorCalculo("No existe la tabla de mortalidad \"" + *claves[t] + "\" del producto " +
                                est.ProductoLinea[est.LineaActual] + ".");
         filaMortalidadActual = f;
+        // Already in place from an earlier line or age of this run.
+        if (cargada[t].fila == f && cargada[t].factor == est.FactorExtraprimaMedica) continue;
         // The columns of a row under a factor are the same numbers every time: build them once.
         const Columna* col = nullptr;
         for (const auto& c : columnas)
@@ -111,6 +113,8 @@ void Calculo::CargarTablasMortalidad() {
             est.Q[t][a] = col->q[a];
             est.P[t][a] = col->p[a];
         }
+        if (enCorrida) cargada[t] = {f, est.FactorExtraprimaMedica};
+        ++versionP[t];
     }
 }
 

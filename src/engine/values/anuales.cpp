@@ -38,10 +38,17 @@ void Calculo::ProyectarSumaAsegurada() {
         est.SumaAseguradaAno[k] = est.SumaAseguradaActual.ComoDouble() * (1.0 + est.FactorCrecimiento);
         // Surrender values are always scaled by the first year's sum; dividends by the year's.
         est.RescateLineaAno[k] = Moneda(est.RescateMil[k] * est.SumaAseguradaAno[1] / 1000, "el valor de rescate");
-        est.DividendoLineaAno[k] = Moneda(est.DividendoMil[k] * est.SumaAseguradaAno[k] / 1000, "el dividendo");
-        est.ProteccionTotal[k] += est.SumaAseguradaAno[k];
-        est.DividendosAcumulados[k] =
-            (Moneda(est.DividendosAcumulados[k], "los dividendos") + est.DividendoLineaAno[k]).ComoDouble();
+        if (est.DividendoMil[k] == 0 && est.DividendosAcumulados[k] == 0 && std::isfinite(est.SumaAseguradaAno[k])) {
+            // No dividend, none accumulated: the conversions below would give exactly these zeros.
+            est.DividendoLineaAno[k] = Currency();
+            est.ProteccionTotal[k] += est.SumaAseguradaAno[k];
+            est.DividendosAcumulados[k] = 0;
+        } else {
+            est.DividendoLineaAno[k] = Moneda(est.DividendoMil[k] * est.SumaAseguradaAno[k] / 1000, "el dividendo");
+            est.ProteccionTotal[k] += est.SumaAseguradaAno[k];
+            est.DividendosAcumulados[k] =
+                (Moneda(est.DividendosAcumulados[k], "los dividendos") + est.DividendoLineaAno[k]).ComoDouble();
+        }
         est.ValorRescate[k] += est.RescateLineaAno[k];
     }
 }
@@ -86,7 +93,8 @@ void Calculo::ProyectarAportaciones() {
         } else {
             est.AportacionMostrada[k] = 0;
         }
-        est.PrimeraAportacion = Moneda(est.AportacionMostrada[1], "la primera aportación");
+        // Year 1's contribution is not written again in the later years.
+        if (k == 1) est.PrimeraAportacion = Moneda(est.AportacionMostrada[1], "la primera aportación");
     }
 }
 

@@ -1,6 +1,8 @@
 // Actuarial value functions: increasing annuity-due, net level premiums (continuous and
 // curtate death benefit) and the net single premium of an increasing benefit. They work on the
 // engine's mortality columns and leave their sums in the engine's scratch values.
+#include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "engine/premium/calculo.h"
@@ -33,13 +35,59 @@ void Calculo::RevisarPlazo(int x, int n) const {
                            " años rebasa las tablas de mortalidad (edad 99).");
 }
 
+namespace {
+
+uint32_t Bits(float f) { return std::bit_cast<uint32_t>(f); }
+
+}  // namespace
+
+// A series is a deterministic function of its arguments, the growth factor it starts from and
+// the mortality column it reads. The premium, the reserves and the surrender values often ask
+// for the same one in a row: within a run the last one of each kind is kept, and a repeated
+// call writes its values again instead of summing them anew.
+bool Calculo::Serie::Es(int x_, int n_, int m_, float i_, float g_, int b_, int c_, int col_, float f0_,
+                        uint32_t version_) const {
+    return valida && x == x_ && n == n_ && m == m_ && b == b_ && c == c_ && col == col_ && i == Bits(i_) &&
+           g == Bits(g_) && f0 == Bits(f0_) && version == version_;
+}
+
+void Calculo::Serie::Guardar(int x_, int n_, int m_, float i_, float g_, int b_, int c_, int col_, float f0_,
+                             uint32_t version_, float f_) {
+    x = x_, n = n_, m = m_, b = b_, c = c_, col = col_;
+    i = Bits(i_), g = Bits(g_), f0 = Bits(f0_);
+    version = version_;
+    f = f_;
+    valida = true;
+}
+
+// Survival and discount of years 0..n as the loop leaves them, without its sums.
+void Calculo::ReponerSerie(const Serie& s, const double* p, const std::array<double, 101>& v) {
+    double* sob = est.Sobrevivencia.data();
+    double* des = est.Descuento.data();
+    const int n = s.n;
+    sob[0] = 1;
+    des[0] = 1;
+    for (int k = 1; k <= n; ++k) {
+        sob[k] = p[k - 1] * sob[k - 1];
+        des[k] = v[k];
+    }
+    est.FactorCrecimiento = s.f;
+}
+
 double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int col) {
     RevisarPlazo(x, n);
+    const double* p = est.P[col] + x;
     const auto& v = Potencias(1.0 + i);
+    // Growth assigned from year 1 to year h: a longer h changes nothing.
+    const int hn = std::max(std::min(h, n), 0);
+    if (enCorrida && memoAnualidad.Es(x, n, 0, i, g, hn, 0, col, est.FactorCrecimiento, versionP[col])) {
+        ReponerSerie(memoAnualidad, p, v);
+        return memoAnualidad.s1;
+    }
+    const float f0 = est.FactorCrecimiento;
     // Locals in the loop, the same operations in the same order as on the engine's variables.
     double* sob = est.Sobrevivencia.data();
     double* des = est.Descuento.data();
-    const double* p = est.P[col] + x;
     float f = est.FactorCrecimiento;
     sob[0] = 1;
     des[0] = 1;
@@ -51,6 +99,8 @@ double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int co
         s += des[k - 1] * sob[k - 1] * (1.0 + f);
     }
     est.FactorCrecimiento = f;
+    memoAnualidad.Guardar(x, n, 0, i, g, hn, 0, col, f0, versionP[col], f);
+    memoAnualidad.s1 = s;
     return s;
 }
 
@@ -58,10 +108,18 @@ double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int co
 // and premium-annuity values, with growth in years b..c.
 void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c, int col) {
     RevisarPlazo(x, n);
+    const double* p = est.P[col] + x;
     const auto& v = Potencias(1.0 + i);
+    if (enCorrida && memoNivelada.Es(x, n, m, i, g, b, c, col, est.FactorCrecimiento, versionP[col])) {
+        ReponerSerie(memoNivelada, p, v);
+        est.ValorSeguro = memoNivelada.s1;
+        est.ValorAnualidad = memoNivelada.s2;
+        est.ValorDotal = memoNivelada.s3;
+        return;
+    }
+    const float f0 = est.FactorCrecimiento;
     double* sob = est.Sobrevivencia.data();
     double* des = est.Descuento.data();
-    const double* p = est.P[col] + x;
     float f = est.FactorCrecimiento;
     sob[0] = 1;
     des[0] = 1;
@@ -81,6 +139,10 @@ void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c,
     est.ValorSeguro = seguro;
     est.ValorAnualidad = anualidad;
     est.ValorDotal = des[n] * sob[n] * (1.0 + f);
+    memoNivelada.Guardar(x, n, m, i, g, b, c, col, f0, versionP[col], f);
+    memoNivelada.s1 = est.ValorSeguro;
+    memoNivelada.s2 = est.ValorAnualidad;
+    memoNivelada.s3 = est.ValorDotal;
 }
 
 double Calculo::PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
@@ -103,6 +165,7 @@ std::array<double, 102> Calculo::VidaDevolucion(int clave, double raiz, int colu
     const FilaPorEdad* fila = cat->Mortalidad(Valor(clave));
     if (!fila)
         throw ErrorCalculo("No existe la tabla de mortalidad \"" + std::to_string(clave) + "\" del plan con devolución de primas.");
+    cargada[static_cast<size_t>(columna)] = {};  // Q(columna) is rewritten below
     std::array<double, 102> l{};
     l[1] = raiz;
     for (int a = 2; a <= x + n; ++a) {

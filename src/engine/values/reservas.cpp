@@ -2,6 +2,8 @@
 // surrender (modified) reserve, and the reserve of the return-of-premium plan. All on the
 // surrender table (column 2) at the reserve rate unless a step says otherwise.
 #include <algorithm>
+#include <bit>
+#include <type_traits>
 #include <cmath>
 
 #include "engine/premium/calculo.h"
@@ -42,6 +44,21 @@ void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
     const double* p = est.P[2] + est.EdadCalculo;
     const float g = est.IncrementoActual;
     float fc = est.FactorCrecimiento;
+    // The net level and the surrender reserve of a method often run the same recursion in a
+    // row: within a run the last one is kept. Growth is assigned in years 2..h, so any h of n
+    // or more is the same.
+    auto& u = memoRecursion;
+    const int hn = h < 2 ? 1 : std::min(h, n);
+    const auto b = [](auto x) { return std::bit_cast<std::conditional_t<sizeof(x) == 8, uint64_t, uint32_t>>(x); };
+    if (enCorrida && u.valida && u.x == est.EdadCalculo && u.n == n && u.m == m && u.h == hn && u.version == versionP[2] &&
+        u.i == b(est.TasaReservas) && u.fuerza == b(est.FuerzaReservas) && u.g == b(g) && u.f0 == b(fc) &&
+        u.prima == b(prima) && u.r1 == b(r[1])) {
+        std::copy(u.r.begin() + 2, u.r.begin() + std::max(n, 1) + 1, r.begin() + 2);
+        est.FactorCrecimiento = u.f;
+        return;
+    }
+    u.valida = false;
+    const float f0 = fc;
     for (int k = 2; k <= n; ++k) {
         if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
         const double pi = k <= m ? 1.0 : 0.0;
@@ -49,6 +66,10 @@ void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
         r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
     }
     est.FactorCrecimiento = fc;
+    if (!enCorrida) return;
+    u = {true, est.EdadCalculo, n, m, hn, versionP[2], b(est.TasaReservas), b(est.FuerzaReservas), b(g), b(f0), b(prima),
+         b(r[1]), fc, {}};
+    std::copy(r.begin() + 2, r.begin() + std::max(n, 1) + 1, u.r.begin() + 2);
 }
 
 void Calculo::RecursionAnual(Arreglo<double, 101>& r, double prima) {
