@@ -156,6 +156,23 @@ Ejecucion Ejecutar(const std::vector<std::string>& argumentos, const std::string
     return e;
 }
 
+std::string LeerArchivo(const fs::path& p) { return Leer(p); }
+
+void EscribirArchivo(const fs::path& p, const std::string& texto) { std::ofstream(p, std::ios::binary) << texto; }
+
+fs::path ConstruirBase(const std::string& nombre, const std::function<void(const fs::path&)>& cambiar) {
+    const fs::path carpeta = fs::temp_directory_path() / ("cv_cli_" + std::to_string(getpid()) + "_" + nombre);
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    for (const auto& f : fs::directory_iterator(CV_CATALOGO))
+        if (f.path().extension() == ".csv") fs::copy_file(f.path(), carpeta / f.path().filename());
+    cambiar(carpeta);
+    const fs::path base = carpeta / (nombre + ".svi");
+    const std::string orden = "'" CV_CONSTRUIR "' '" + carpeta.string() + "' '" + base.string() + "' > /dev/null 2>&1";
+    if (std::system(orden.c_str()) != 0) throw std::runtime_error("no se pudo construir " + base.string());
+    return base;
+}
+
 const Json& Json::operator[](const std::string& clave) const {
     const auto& o = *std::get<std::shared_ptr<JsonObjeto>>(v);
     auto i = o.find(clave);

@@ -1,6 +1,8 @@
 #pragma once
 // Support for the command-line tests: the program run as a process, and a small JSON reader to
 // check that what it prints parses and holds the expected fields.
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -31,6 +33,13 @@ struct Json {
 };
 // Throws std::runtime_error with the position for a text that is not exactly one JSON value.
 Json LeerJson(const std::string& texto);
+
+// A product database built from a copy of the sample catalogue sources after `cambiar` edits
+// them (the folder holds one CSV per table); its path, in a temporary folder of its own.
+std::filesystem::path ConstruirBase(const std::string& nombre, const std::function<void(const std::filesystem::path&)>& cambiar);
+// Text of a file, and a file written whole.
+std::string LeerArchivo(const std::filesystem::path& p);
+void EscribirArchivo(const std::filesystem::path& p, const std::string& texto);
 
 // Records of a CSV text (quoted fields, doubled quotes, CR LF).
 std::vector<std::vector<std::string>> LeerCsvTexto(const std::string& texto);

@@ -206,21 +206,14 @@ TEST(Programa, CatalogoPorMoneda) {
 
 TEST(Programa, BaseDeDatosPropiaDeLaAseguradora) {
     // An insurer edits the catalogue sources, builds its own database and quotes with it.
-    const fs::path carpeta = Temporal("catalogo");
-    fs::remove_all(carpeta);
-    fs::create_directories(carpeta);
-    for (const auto& f : fs::directory_iterator(CV_CATALOGO))
-        if (f.path().extension() == ".csv") fs::copy_file(f.path(), carpeta / f.path().filename());
-    std::ifstream in(carpeta / "Productos.csv", std::ios::binary);
-    std::string productos((std::istreambuf_iterator<char>(in)), {});
-    in.close();
-    const std::string antes = "\"Temporal Veralta\"", despues = "\"Temporal Propio\"";
-    ASSERT_NE(productos.find(antes), std::string::npos);
-    productos.replace(productos.find(antes), antes.size(), despues);
-    std::ofstream(carpeta / "Productos.csv", std::ios::binary) << productos;
-    const fs::path base = carpeta / "propia.svi";
-    ASSERT_EQ(std::system(("'" CV_CONSTRUIR "' '" + carpeta.string() + "' '" + base.string() + "' > /dev/null").c_str()), 0);
-
+    const fs::path base = ConstruirBase("propia", [](const fs::path& carpeta) {
+        std::string productos = LeerArchivo(carpeta / "Productos.csv");
+        const std::string antes = "\"Temporal Veralta\"", despues = "\"Temporal Propio\"";
+        ASSERT_NE(productos.find(antes), std::string::npos);
+        productos.replace(productos.find(antes), antes.size(), despues);
+        EscribirArchivo(carpeta / "Productos.csv", productos);
+    });
+    const fs::path carpeta = base.parent_path();
     const Ejecucion e = Ejecutar({"catalogo", "--base-datos", base.string()});
     ASSERT_EQ(e.estado, 0) << e.errores;
     EXPECT_NE(e.salida.find("Temporal Propio"), std::string::npos);
@@ -229,7 +222,7 @@ TEST(Programa, BaseDeDatosPropiaDeLaAseguradora) {
     ASSERT_EQ(q.estado, 0) << q.errores;
     EXPECT_EQ(LeerJson(q.salida)["lineas"][0]["nombre"].texto(), "Temporal Propio");
     // A file that is not a product database is refused with a message naming it.
-    std::ofstream(carpeta / "basura.svi") << "no soy una base de datos";
+    EscribirArchivo(carpeta / "basura.svi", "no soy una base de datos");
     const Ejecucion mala = Ejecutar({"catalogo", "--base-datos", (carpeta / "basura.svi").string()});
     EXPECT_EQ(mala.estado, 1);
     EXPECT_NE(mala.errores.find("basura.svi"), std::string::npos) << mala.errores;
