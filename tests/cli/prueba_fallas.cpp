@@ -123,6 +123,7 @@ TEST(Fallas, BaseDeDatosDanadaOIncompleta) {
         EXPECT_NE(e.errores.find(c.mensaje), std::string::npos) << e.errores;
         EXPECT_EQ(e.errores.find("nan"), std::string::npos) << e.errores;
     }
+    fs::remove(fs::temp_directory_path() / "cv_cli_truncada.svi");
 }
 
 TEST(Fallas, UnaCotizacionQueNoSePuedeGuardarDejaElArchivoAnterior) {
