@@ -254,6 +254,8 @@ void FrmCotizador::txtAgente_LostFocus() { txtAgente.texto = Mayusculas(txtAgent
 void FrmCotizador::txtNumAge_LostFocus() { txtAgente.texto = "Veralta,S.A.B."; }
 
 void FrmCotizador::FijarEdad(const std::string& texto) {
+    // Setting a box to the text it holds is no change: its change rules do not run.
+    if (txtEdad.texto == texto) return;
     txtEdad.texto = texto;
     txtEdad_Change();
 }
@@ -341,11 +343,15 @@ void FrmCotizador::txtFechaNacimiento_LostFocus(const Fecha& hoy) {
 }
 
 void FrmCotizador::FijarSumaAsegurada(const std::string& texto) {
+    // Setting a box to the text it holds is no change: its change rules do not run.
+    if (txtSumaAseguradaGlobal.texto == texto) return;
     txtSumaAseguradaGlobal.texto = texto;
     txtSumaAseguradaGlobal_Change();
 }
 
 void FrmCotizador::FijarPrimaTotal(const std::string& texto) {
+    // Setting a box to the text it holds is no change: its change rules do not run.
+    if (txtPrimaTotal.texto == texto) return;
     txtPrimaTotal.texto = texto;
     txtPrimaTotal_Change();
 }

@@ -108,6 +108,8 @@ FrmEdad::FrmEdad(Interaccion& ui, EstadoProceso& proceso) : ui_(ui), proceso_(pr
 }
 
 void FrmEdad::FijarEdad(const std::string& texto) {
+    // Setting a box to the text it holds is no change: its change rules do not run.
+    if (txtEdad.texto == texto) return;
     txtEdad.texto = texto;
     txtEdad_Change();
 }

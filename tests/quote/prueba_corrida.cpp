@@ -232,3 +232,26 @@ TEST(Corrida, RejillaConLosBeneficiosDeCadaLineaYLaAportacion) {
 
 }  // namespace
 }  // namespace prueba_app
+
+namespace prueba_app {
+namespace {
+
+TEST(Corrida, GenerarConservaLosResultadosDeUnRecienNacido) {
+    // The quote check writes "0" into an age of 0: the same text, so no change rule runs and
+    // the results grid "Ca&lcular" filled stays.
+    Calculando s;
+    s.Edad("0");
+    s.Producto("1");
+    s.Pago("1");
+    s.SalirParticipacion();
+    s.c.butCalcular_Click();
+    ASSERT_TRUE(s.c.calculado);
+    const std::string prima = s.w.txtprimaneta.texto;
+    ASSERT_FALSE(prima.empty());
+    s.c.butGenerar_Click();
+    EXPECT_EQ(s.w.txtprimaneta.texto, prima);
+    EXPECT_GT(s.w.dbgProductosCotizacion.filas, 1);
+}
+
+}  // namespace
+}  // namespace prueba_app
