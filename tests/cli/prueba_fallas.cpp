@@ -157,3 +157,38 @@ TEST(Fallas, UnaCotizacionQueNoSePuedeGuardarDejaElArchivoAnterior) {
 
 }  // namespace
 }  // namespace prueba_cli
+
+namespace prueba_cli {
+namespace {
+
+TEST(Inyeccion, ComillasPuntoYComaYComentariosSonSoloTexto) {
+    // A product whose name carries what would break a spliced query, quoted by that name.
+    const std::string nombre = "Temporal O'Brien; -- DROP TABLE Productos";
+    const fs::path base = ConstruirBase("inyeccion", [&](const fs::path& carpeta) {
+        std::string t = LeerArchivo(carpeta / "Productos.csv");
+        t.replace(t.find("\"Temporal Veralta\""), 18, "\"" + nombre + "\"");
+        EscribirArchivo(carpeta / "Productos.csv", t);
+    });
+    const fs::path cvi = base.parent_path() / "q.cvi";
+    const std::string prospecto = "Ana O'Brien; DELETE FROM iusuarios; -- ñandú";
+    const Ejecucion e = Ejecutar({"cotizar", "--base-datos", base.string(), "--nombre", prospecto, "--edad", "35", "--fuma", "no",
+                                  "--numero-agente", "7", "--suma-asegurada", "1000000", "--linea", nombre + ",pago=20",
+                                  "--guardar", cvi.string(), "--formato", "json"});
+    ASSERT_EQ(e.estado, 0) << e.errores;
+    const Json j = LeerJson(e.salida);
+    EXPECT_EQ(j["lineas"][0]["nombre"].texto(), nombre);
+    EXPECT_EQ(j["prospecto"]["nombre"].texto(), "ANA O'BRIEN; DELETE FROM IUSUARIOS; -- ÑANDÚ");
+    // The saved file gives the same quote back, name included.
+    const Ejecucion otra = Ejecutar({"cotizar", "--base-datos", base.string(), "--abrir", cvi.string(), "--numero-agente", "7",
+                                     "--formato", "json"});
+    ASSERT_EQ(otra.estado, 0) << otra.errores;
+    EXPECT_EQ(otra.salida, e.salida);
+    // The catalogue still lists every product: nothing was dropped.
+    const Ejecucion cat = Ejecutar({"catalogo", "--base-datos", base.string(), "--formato", "json"});
+    ASSERT_EQ(cat.estado, 0) << cat.errores;
+    EXPECT_EQ(LeerJson(cat.salida)["productos"].size(), LeerJson(Ejecutar({"catalogo", "--formato", "json"}).salida)["productos"].size());
+    fs::remove_all(base.parent_path());
+}
+
+}  // namespace
+}  // namespace prueba_cli
