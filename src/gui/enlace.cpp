@@ -24,7 +24,8 @@ int PixelesDeTwips(int twips) { return (twips + 7) / 15; }
 namespace {
 
 void Estado(QWidget* w, const app::Control& c) {
-    if (w->isEnabled() != c.habilitado) w->setEnabled(c.habilitado);
+    // The widget's own flag: a disabled frame greys its children without changing theirs.
+    w->setEnabled(c.habilitado);
     if (w->isHidden() == c.visible) w->setHidden(!c.visible);
 }
 

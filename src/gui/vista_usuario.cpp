@@ -93,6 +93,8 @@ VistaUsuario::VistaUsuario(app::FrmUsuario& login, QWidget* padre)
     enlace.Boton(Command1, login.Command1, "Command1", [this] {
         if (entrar && entrar()) emit aceptado();
     });
+    // Enter in the account box is "&Aceptar", as the window's default button.
+    connect(txtUsuario, &QLineEdit::returnPressed, Command1, &QPushButton::click);
     enlace.Refrescar();
     txtUsuario->setFocus();
     Centrar(this);
