@@ -299,8 +299,6 @@ void Enlace::Rejilla(QTableWidget* w, app::Rejilla& c, const char* nombre, std::
             QTableWidgetItem* h = w->horizontalHeaderItem(col);
             if (!h) w->setHorizontalHeaderItem(col, h = new QTableWidgetItem);
             if (h->text() != titulo) h->setText(titulo);
-            const int ancho = col < static_cast<int>(c.anchos.size()) ? c.anchos[static_cast<size_t>(col)] : 0;
-            if (ancho > 0 && w->columnWidth(col) != PixelesDeTwips(ancho)) w->setColumnWidth(col, PixelesDeTwips(ancho));
         }
         for (int f = 1; f < c.filas; ++f)
             for (int col = 0; col < c.columnas; ++col) {
@@ -312,6 +310,16 @@ void Enlace::Rejilla(QTableWidget* w, app::Rejilla& c, const char* nombre, std::
                     i->setTextAlignment((PareceNumero(t) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
                 }
             }
+        // The designed widths, grown with the grid's font, and never narrower than what a
+        // column shows: a header or an amount is read whole.
+        const QFontMetrics m(w->font());
+        const double escala = w->font().pointSizeF() > 0 ? w->font().pointSizeF() / 9.0 : 1.0;
+        for (int col = 0; col < c.columnas; ++col) {
+            const int twips = col < static_cast<int>(c.anchos.size()) ? c.anchos[static_cast<size_t>(col)] : 0;
+            int ancho = twips > 0 ? static_cast<int>(PixelesDeTwips(twips) * escala) : 0;
+            for (int f = 0; f < c.filas; ++f) ancho = std::max(ancho, m.horizontalAdvance(Q(c.Celda(f, col))) + 12);
+            if (w->columnWidth(col) != ancho) w->setColumnWidth(col, ancho);
+        }
         Estado(w, c);
     });
 }

@@ -160,6 +160,7 @@ void VistaCotizador::Construir() {
     txtEdad = Campo(asegurado, true);
     txtEdad->setMaximumWidth(50);
     txtFechaNacimiento = Campo(asegurado);
+    txtFechaNacimiento->setMinimumWidth(84);
     auto* lblFecha = new QLabel(asegurado);
     auto* lblFormato = new QLabel(asegurado);
     ga->addWidget(Titulo("Edad", asegurado), 1, 0);
@@ -427,10 +428,10 @@ void VistaCotizador::Construir() {
     rejilla->addWidget(asegurado, 0, 0);
     rejilla->addWidget(seleccion, 0, 1);
     rejilla->addWidget(primas, 0, 2);
-    rejilla->addWidget(beneficios, 1, 0, 2, 1);
+    rejilla->addWidget(beneficios, 1, 0);
     rejilla->addWidget(dbgProductosPaquete, 1, 1);
     rejilla->addWidget(panel, 1, 2);
-    rejilla->addWidget(dbgProductosCotizacion, 2, 1, 1, 2);
+    rejilla->addWidget(dbgProductosCotizacion, 2, 0, 1, 3);
     rejilla->addLayout(comandos, 3, 0, 1, 3);
     rejilla->addLayout(pie, 4, 0, 1, 3);
     rejilla->setColumnStretch(0, 10);

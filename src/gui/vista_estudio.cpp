@@ -125,9 +125,19 @@ void VistaEstudio::Graficar() {
     ejeX->setLabelFormat("%d");
     ejeX->setRange(1, std::max(2, g.filas - 1));
     ejeX->setTickCount(std::min(11, std::max(2, g.filas - 1)));
+    // Sums of millions read better in thousands.
+    const double escala = maximo >= 100000 ? 1000 : 1;
+    if (escala != 1)
+        for (QAbstractSeries* s : chart->series()) {
+            auto* linea = static_cast<QLineSeries*>(s);
+            QList<QPointF> puntos = linea->points();
+            for (QPointF& p : puntos) p.setY(p.y() / escala);
+            linea->replace(puntos);
+        }
     auto* ejeY = new QValueAxis;
     ejeY->setLabelFormat("%.0f");
-    ejeY->setRange(0, maximo > 0 ? maximo * 1.05 : 1);
+    ejeY->setTitleText(escala != 1 ? "Miles de " + Q(w_.comMoneda.texto) : Q(w_.comMoneda.texto));
+    ejeY->setRange(0, maximo > 0 ? maximo / escala * 1.05 : 1);
     ejeY->applyNiceNumbers();
     chart->addAxis(ejeX, Qt::AlignBottom);
     chart->addAxis(ejeY, Qt::AlignLeft);

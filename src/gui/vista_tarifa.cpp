@@ -80,8 +80,9 @@ void VistaTarifa::Aplicar() {
             w->setFont(f);
         }
     }
-    // Rows as tall as the grid's font.
+    // Rows as tall as the grid's font, columns as wide.
     dbgPlan->verticalHeader()->setDefaultSectionSize(dbgPlan->fontMetrics().height() + 6);
+    enlace.Refrescar();
 }
 
 void VistaTarifa::resizeEvent(QResizeEvent* e) {

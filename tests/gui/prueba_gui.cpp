@@ -387,13 +387,16 @@ private slots:
             QCOMPARE(g->item(19, 1)->text(), QString("54"));
             QCOMPARE(g->item(0, 2)->text(), QString("1,000,000.00"));
             QCOMPARE(g->columnWidth(0), 50);  // 750 twips
+            // A column never cuts its header.
+            QVERIFY(g->columnWidth(3) >= g->fontMetrics().horizontalAdvance("Prima Anualizada"));
             QCOMPARE(e.Label5->text(), Q(e.modelo.Label5.texto));
             QVERIFY(!e.Label5->text().isEmpty());
             QVERIFY(!e.chkImpresionDescripcion->isChecked());
             const auto series = e.grafica->chart()->series();
             QCOMPARE(series.size(), 3);
             QCOMPARE(static_cast<QLineSeries*>(series[0])->count(), 20);
-            QCOMPARE(static_cast<QLineSeries*>(series[0])->at(0).y(), 1000000.0);
+            QCOMPARE(static_cast<QLineSeries*>(series[0])->at(0).y(), 1000.0);  // in thousands
+            QCOMPARE(e.grafica->chart()->axes(Qt::Vertical).at(0)->titleText(), QString("Miles de Pesos"));
             // The print command answers until printing is there.
             e.Impresoras->click();
             QCOMPARE(p.ui.mensajes.size(), size_t{1});
