@@ -37,4 +37,21 @@ void FrmTarifa::Form_Load(const EstadoMotor& e, const app::FrmCotizador& w, cons
     }
 }
 
+std::string TarifaCsv(const FrmTarifa& hoja) {
+    auto campo = [](const std::string& t) {
+        if (t.find_first_of(",\"\r\n") == std::string::npos) return t;
+        std::string q = "\"";
+        for (char c : t) q += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return q + "\"";
+    };
+    const app::Rejilla& g = hoja.dbgPlan;
+    const int columnas = std::min(g.columnas, 8);
+    std::string s;
+    for (int f = 0; f < g.filas; ++f) {
+        for (int c = 0; c < columnas; ++c) s += (c ? "," : "") + campo(g.Celda(f, c));
+        s += '\n';
+    }
+    return s;
+}
+
 }  // namespace cv::salida

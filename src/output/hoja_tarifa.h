@@ -24,4 +24,8 @@ public:
     void butTerminar_Click() { abierto = false; }
 };
 
+// The sheet's rows as CSV: the header row and one row per age, the eight columns that carry
+// values, each cell as the grid shows it (quoted when it holds a comma or a quote), LF ends.
+std::string TarifaCsv(const FrmTarifa& hoja);
+
 }  // namespace cv::salida
