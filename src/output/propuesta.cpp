@@ -62,28 +62,28 @@ void Agregar(std::vector<Renglon>& v, const Renglon (&r)[N]) {
 std::vector<Beneficio> Beneficios(const app::FrmCotizador& w) {
     std::vector<Beneficio> b;
     b.push_back({&w.chkbit,
-                 {{26, "EXENCION DEL PAGO DE PRIMAS POR INVALIDEZ (B.I.T.)"}},
+                 {{40, "EXENCION DEL PAGO DE PRIMAS POR INVALIDEZ (B.I.T.)"}},
                  12,
                  {{kCuerpo, "Si dentro del plazo de seguro de este beneficio, el asegurado se invalida total y permanentemente,causa de un accidente"},
                   {kCuerpo, "o enfermedad, la Compañía lo eximirá  del pago de  las primas  que venzan  despues de la fecha en  que se  compruebe el"},
                   {kCuerpo, "estado de invalidez del asegurado."}},
                  false});
     b.push_back({&w.chkbpai,
-                 {{21, "PAGO ANTICIPADO DE LA SUMA ASEGURADA POR INVALIDEZ (B.P.A.I.)"}},
+                 {{27, "PAGO ANTICIPADO DE LA SUMA ASEGURADA POR INVALIDEZ (B.P.A.I.)"}},
                  12,
                  {{kCuerpo, "Si dentro del plazo de seguro  el asegurado se invalida total y permanentemente, a causa de un  accidente o enfermedad,"},
                   {kCuerpo, "la Compañía pagara la suma asegurada  contratada para este beneficio en una sola exhibición, previa comprobación de la"},
                   {kCuerpo, "invalidez,a partir del momento en que el asegurado cumpla seis  meses en estado de invalidez total y continua"}},
                  false});
-    Beneficio ma{&w.chkma, {{42, "BENEFICIO DE MUERTE ACCIDENTAL (M.A.)"}}, 12, {}, false};
+    Beneficio ma{&w.chkma, {{53, "BENEFICIO DE MUERTE ACCIDENTAL (M.A.)"}}, 12, {}, false};
     Agregar(ma.cuerpo, kLineasMA);
     b.push_back(ma);
-    Beneficio di{&w.chkdi, {{12, "BENEFICIO DE DOBLE INDEMNIZACION POR ACCIDENTE Y/O PERDIDAS ORGANICAS (D.I.)"}}, 11, {}, false};
+    Beneficio di{&w.chkdi, {{16, "BENEFICIO DE DOBLE INDEMNIZACION POR ACCIDENTE Y/O PERDIDAS ORGANICAS (D.I.)"}}, 11, {}, false};
     Agregar(di.cuerpo, kLineasMA);
     Agregar(di.cuerpo, kPerdidasOrganicas);
     b.push_back(di);
     Beneficio ti{&w.chkti,
-                 {{30, "BENEFICIO DE TRIPLE INDEMNIZACION POR ACCIDENTE (T.I.)"}},
+                 {{34, "BENEFICIO DE TRIPLE INDEMNIZACION POR ACCIDENTE (T.I.)"}},
                  12,
                  {{kCuerpo, "En  caso de que el asegurado  sufra un accidente que le provoque la muerte en el transcurso de los 90 días  posteriores"},
                   {kCuerpo, "a la fecha del accidente. La  Compañía pagara la  suma  asegurada para este beneficio."}},
@@ -107,7 +107,7 @@ std::vector<Beneficio> Beneficios(const app::FrmCotizador& w) {
                   {kSigueVineta, "proporción a la cantidad pagada por este beneficio."}},
                  false});
     b.push_back({&w.Chkbitf,
-                 {{13, "EXENCION DE PAGO DE PRIMAS POR INVALIDEZ TOTAL O MUERTE DEL CONTRATANTE"}, {60, "(B.I.T.F)"}},
+                 {{9, "EXENCION DE PAGO DE PRIMAS POR INVALIDEZ TOTAL O MUERTE DEL CONTRATANTE"}, {60, "(B.I.T.F)"}},
                  12,
                  {{kCuerpo, "Si durante el periodo de cobertura de la presente clausula ocurre cualquiera de los siguientes eventos para el contratante:"},
                   {0, ""},
@@ -117,7 +117,7 @@ std::vector<Beneficio> Beneficios(const app::FrmCotizador& w) {
                   {kVineta, "*   faltaran para terminar el periodo de pago señalado en la caratula de la poliza"}},
                  true});
     b.push_back({&w.Chkcat,
-                 {{16, "CLAUSULA ADICIONAL  DE FALLECIMIENTO DEL CONTRATANTE (C.A.F)"}},
+                 {{25, "CLAUSULA ADICIONAL  DE FALLECIMIENTO DEL CONTRATANTE (C.A.F)"}},
                  12,
                  {{kCuerpo, "Si durante el periodo de cobertura de la presente clausula ocurre el fallecimiento del contratante, se pagara a los beneficiarios"},
                   {kCuerpo, "la suma asegurada contratada"}},

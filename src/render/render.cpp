@@ -6,6 +6,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <unistd.h>
+
 #include <map>
 #include <system_error>
 
@@ -292,6 +294,15 @@ salida::ResultadoImpresion GuardarTarifasPdf(app::Interaccion& ui, const Dialogo
 SinPantalla::SinPantalla() {
     if (QGuiApplication::instance()) return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (a batch job, a container) Qt wants a private runtime folder.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        std::error_code ec;
+        const fs::path carpeta = fs::temp_directory_path(ec) / ("cotizador-" + std::to_string(::getuid()));
+        if (!ec && (fs::create_directories(carpeta, ec), !ec)) {
+            fs::permissions(carpeta, fs::perms::owner_all, ec);
+            if (!ec) qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(carpeta.string()));
+        }
+    }
     static int argc = 1;
     static char nombre[] = "cotizador";
     static char* argv[] = {nombre, nullptr};
