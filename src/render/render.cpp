@@ -85,7 +85,9 @@ private:
         auto it = svg_.find(i.nombre);
         if (it == svg_.end()) {
             const fs::path ruta = papeleria_ / (i.nombre + ".svg");
-            auto r = std::make_unique<QSvgRenderer>(QString::fromStdString(ruta.string()));
+            std::error_code ec;
+            auto r = fs::is_regular_file(ruta, ec) ? std::make_unique<QSvgRenderer>(QString::fromStdString(ruta.string()))
+                                                   : std::make_unique<QSvgRenderer>();
             if (!r->isValid()) {
                 error = "falta la papelería \"" + i.nombre + "\" (" + ruta.string() + ")";
                 return false;
