@@ -17,6 +17,7 @@
 #include "core/fechas.h"
 #include "data/arranque.h"
 #include "data/errores.h"
+#include "render/render.h"
 
 namespace fs = std::filesystem;
 using namespace cv::cli;
@@ -69,17 +70,25 @@ Archivos y salida:
   --fecha dd/mm/aaaa          la fecha de hoy (edades por fecha de nacimiento, fecha impresa)
 )";
 
-const char* const kAyudaCotizar = R"(Uso: cotizador-cli cotizar [opciones]
+const char* const kAyudaCotizar = R"(Uso: cotizador-cli cotizar [opciones] [--pdf ARCHIVO.pdf]
 
 Llena la ventana como lo haría una persona, oprime "Ca&lcular" y "&Generar" e imprime las
 líneas, el resumen de primas, el primer recibo y los subsecuentes de cada forma de pago y la
 ilustración año por año. En CSV se imprime la ilustración.
+
+Propuesta impresa:
+  --pdf ARCHIVO.pdf           escribe la propuesta (páginas 1 a 3) en un PDF; no se anota
+                              en el registro de uso del sistema de agentes
+  --descripcion-beneficios    con la página de descripción de los beneficios adicionales
+                              ("Impresión de la descripción de los Beneficios Adicionales")
+  --valores-garantizados      con los valores garantizados ("Impresión de Valores Garantizados")
 )";
 
-const char* const kAyudaTarifa = R"(Uso: cotizador-cli tarifa [opciones] [--edad-inicial N] [--edad-final N]
+const char* const kAyudaTarifa = R"(Uso: cotizador-cli tarifa [opciones] [--edad-inicial N] [--edad-final N] [--pdf ARCHIVO.pdf]
 
 Pasa la ventana a "Generador Tarifas", calcula cada edad del rango (15 a 70 si no se dice) e
 imprime los renglones de la ventana principal y los de la hoja de tarifas. En CSV, la hoja.
+Con --pdf escribe además la hoja de tarifas impresa (27 edades por página) en un PDF.
 )";
 
 const char* const kAyudaCatalogo = R"(Uso: cotizador-cli catalogo [--formato texto|json|csv] [--base-datos ARCHIVO.svi]
@@ -104,6 +113,8 @@ struct Opciones {
     Formato formato = Formato::Texto;
     bool formatoDado = false;
     fs::path baseDatos, salida, entrada;
+    fs::path pdf;                                 // the printed proposal or tariff sheet
+    bool descripciones = false, garantizados = false;  // the illustration window's print boxes
     std::optional<cv::Fecha> fecha;
     bool ayuda = false;
 };
@@ -160,6 +171,11 @@ Opciones LeerOpciones(int argc, char** argv) {
             o.ayuda = true;
             continue;
         }
+        if (a == "--descripcion-beneficios" || a == "--valores-garantizados") {
+            if (o.orden != "cotizar") throw ErrorUso("La opción " + a + " es de la orden cotizar.");
+            (a == "--descripcion-beneficios" ? o.descripciones : o.garantizados) = true;
+            continue;
+        }
         if (o.orden == "lote" && (a == "-" || a.rfind("--", 0) != 0)) {
             if (!o.entrada.empty()) throw ErrorUso("El lote lee un solo archivo.");
             o.entrada = a;
@@ -197,6 +213,10 @@ Opciones LeerOpciones(int argc, char** argv) {
             o.formatoDado = true;
         } else if (a == "--base-datos") {
             o.baseDatos = valor;
+        } else if (a == "--pdf") {
+            if (o.orden != "cotizar" && o.orden != "tarifa") throw ErrorUso("La opción --pdf es de las órdenes cotizar y tarifa.");
+            if (valor.empty()) throw ErrorUso("Falta el nombre del archivo de --pdf.");
+            o.pdf = valor;
         } else if (a == "--salida") {
             o.salida = valor;
         } else if (a == "--fecha") {
@@ -223,6 +243,33 @@ void Ayuda(const std::string& orden) {
         std::cout << kAyudaLote;
     else
         std::cout << kAyudaGeneral;
+}
+
+// Messages of the print commands go to standard error.
+class MensajesError : public cv::app::Interaccion {
+public:
+    void MostrarMensaje(const cv::app::Mensaje& m) override { std::cerr << m.texto << "\n"; }
+    void MostrarAportaciones(cv::app::FrmAportaciones&) override {}
+    void MostrarEdadPadreTutor(cv::app::FrmEdad&) override {}
+};
+
+// The printed proposal or tariff sheet into the PDF file. The command line has no login: no
+// usage record is written.
+bool EscribirPdf(Conductor& c, const Opciones& o, const cv::Fecha& hoy) {
+    cv::render::SinPantalla qt;
+    MensajesError ui;
+    auto destino = cv::render::EnArchivoPdf(o.pdf);
+    const cv::EstadoMotor& e = c.Corrida().Motor().Estado();
+    cv::salida::ResultadoImpresion r;
+    if (o.orden == "cotizar") {
+        cv::salida::FrmEstudio estudio = c.Estudio();
+        estudio.chkImpresionDescripcion.marcada = o.descripciones;
+        estudio.ChckImprimeProrrogado.marcada = o.garantizados;
+        r = cv::salida::ImprimirPropuesta(ui, destino, estudio, c.Ventana(), e, c.Corrida().montos, hoy, nullptr);
+    } else {
+        r = cv::salida::ImprimirTarifas(ui, destino, c.Hoja(), c.Ventana(), e, hoy);
+    }
+    return r == cv::salida::ResultadoImpresion::Completa;
 }
 
 int Lote(Conductor& c, const Opciones& o) {
@@ -308,6 +355,7 @@ int main(int argc, char** argv) {
             ImprimirTarifa(c, o.formato, std::cout);
         }
         std::cout.flush();
+        if (!o.pdf.empty() && !EscribirPdf(c, o, hoy)) return kSalidaError;
         return std::cout ? 0 : kSalidaError;
     } catch (const Rechazo& e) {
         for (const auto& m : e.mensajes) std::cerr << (m.titulo.empty() ? "" : m.titulo + ": ") << m.texto << "\n";
