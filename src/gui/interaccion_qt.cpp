@@ -1,5 +1,8 @@
 #include "gui/interaccion_qt.h"
 
+#include <QPrintDialog>
+#include <QPrinter>
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -63,6 +66,12 @@ std::optional<std::filesystem::path> InteraccionQt::ElegirArchivoGuardar(const s
     const QString f = QFileDialog::getSaveFileName(propietario, "Guardar", Q(propuesto), Q(FiltroQt(filtro)));
     if (f.isEmpty()) return std::nullopt;
     return std::filesystem::path(S(f));
+}
+
+bool InteraccionQt::ElegirImpresora(QPrinter& impresora, const std::string& titulo) {
+    QPrintDialog dialogo(&impresora, propietario);
+    dialogo.setWindowTitle(Q(titulo));
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 void InteraccionQt::AbrirDocumento(const std::filesystem::path& ruta) {

@@ -11,6 +11,7 @@
 #include "core/fechas.h"
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace cv::gui {
@@ -40,6 +41,8 @@ public:
     // Shows a dialog modally and returns when it closes (every modal window of the views
     // goes through here).
     virtual void Ejecutar(QDialog& dialogo);
+    // The printer dialog with its title; false when cancelled. The printer keeps the choice.
+    virtual bool ElegirImpresora(QPrinter& impresora, const std::string& titulo);
 
 protected:
     // The desktop's "open" on a file; false when no program took it.

@@ -74,6 +74,11 @@ public:
         if (activa) Activar(activa);
     }
     std::optional<fs::path> ElegirBaseDatos() override { return baseElegida; }
+    // The printer dialog is cancelled; the PDF goes where the test says.
+    int impresorasPedidas = 0;
+    std::optional<fs::path> pdf;
+    bool ElegirImpresora(QPrinter&, const std::string&) override { return ++impresorasPedidas, false; }
+    std::optional<fs::path> ElegirArchivoGuardar(const std::string&, const std::string&) override { return pdf; }
     QStringList Textos() const {
         QStringList l;
         for (const auto& m : mensajes) l << Q(m.texto);
@@ -96,7 +101,8 @@ public:
         if (it == cuentas.end()) return std::nullopt;
         return it->second;
     }
-    void RegistrarUso(const app::RegistroUso&) override {}
+    std::vector<app::RegistroUso> usos;
+    void RegistrarUso(const app::RegistroUso& r) override { usos.push_back(r); }
 };
 
 // A text typed one character at a time (non-ASCII included), as keys reach the field.
@@ -133,6 +139,7 @@ void Elegir(QComboBox* c, const QString& texto) {
 struct Pantalla {
     QTemporaryDir carpeta;
     InteraccionPrueba ui;
+    AgentesPrueba agentes;
     app::EstadoProceso proceso;
     std::unique_ptr<app::FrmCotizador> w;
     std::unique_ptr<gui::VistaCotizador> v;
@@ -143,7 +150,7 @@ struct Pantalla {
         w = std::make_unique<app::FrmCotizador>(ui, proceso, S(carpeta.path()));
         w->PerfilUsuario = perfil;
         w->Form_Load(kHoy);
-        v = std::make_unique<gui::VistaCotizador>(*w, ui);
+        v = std::make_unique<gui::VistaCotizador>(*w, ui, &agentes);
         v->terminar = [this] { terminado = true; };
         v->resize(1024, 768);
         v->show();
@@ -397,9 +404,16 @@ private slots:
             QCOMPARE(static_cast<QLineSeries*>(series[0])->count(), 20);
             QCOMPARE(static_cast<QLineSeries*>(series[0])->at(0).y(), 1000.0);  // in thousands
             QCOMPARE(e.grafica->chart()->axes(Qt::Vertical).at(0)->titleText(), QString("Miles de Pesos"));
-            // The print command answers until printing is there.
+            // "Impresoras" cancelled at its dialog prints and records nothing; "Guardar PDF"
+            // writes the proposal where the person says.
             e.Impresoras->click();
-            QCOMPARE(p.ui.mensajes.size(), size_t{1});
+            QCOMPARE(p.ui.impresorasPedidas, 1);
+            QVERIFY2(p.ui.mensajes.empty(), qPrintable(p.ui.Textos().join("; ")));
+            QTemporaryDir carpeta;
+            p.ui.pdf = fs::path(carpeta.filePath("propuesta.pdf").toStdString());
+            e.butGuardarPdf->click();
+            QVERIFY2(fs::exists(*p.ui.pdf) && fs::file_size(*p.ui.pdf) > 1000, qPrintable(p.ui.Textos().join("; ")));
+            QCOMPARE(p.agentes.usos.size(), size_t{1});  // the saved proposal is recorded, the cancelled one not
             p.ui.mensajes.clear();
             e.butTerminar->click();
             QVERIFY(!e.modelo.abierto);
@@ -436,6 +450,10 @@ private slots:
             QCOMPARE(t.dbgPlan->horizontalHeaderItem(2)->text(), QString("Recibos Subsecuentes"));
             QCOMPARE(t.dbgPlan->item(2, 0)->text(), QString("42"));
             QVERIFY(t.Exportar(d.filePath("t.csv")));
+            p.ui.pdf = fs::path(d.filePath("tarifas.pdf").toStdString());
+            t.butGuardarPdf->click();
+            QVERIFY2(fs::exists(*p.ui.pdf) && fs::file_size(*p.ui.pdf) > 1000, qPrintable(p.ui.Textos().join("; ")));
+            p.ui.mensajes.clear();
             t.butTerminar->click();
         };
         p.Clic(p.v->butGenerar);
