@@ -1,6 +1,7 @@
 // Calculation driver: the single entry, the copy of the quote into the engine, the two modes
 // (an individual quote, a tariff over an age range) and the order of the steps.
 #include <algorithm>
+#include <cmath>
 
 #include "core/errores.h"
 #include "core/formato.h"
@@ -35,6 +36,7 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
             c.cargada.fill({});
             c.productoCatalogo.fill(nullptr);
             c.memoAnualidad.valida = c.memoNivelada.valida = c.memoRecursion.valida = false;
+            c.abreviada = c.fondoEnCorrida = c.anualesFila = false;
         }
     } corrida(*this);
     try {
@@ -121,9 +123,14 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
     int edad = est.EdadInicial;
     for (; edad <= est.EdadFinal; ++edad) {
         est.Edad = static_cast<int16_t>(edad);
+        // Every age but the last only has its row to give: it leaves out what no row reads. The
+        // last one runs as a quote of that age, so the state after the tariff is that quote's.
+        // Whoever watches the lines sees every age in full.
+        abreviada = edad < est.EdadFinal && !AlCalcularLinea;
         CalcularLineas();
         r.filasTarifa.push_back(FilaDeTarifa());
     }
+    abreviada = false;
     est.Edad = static_cast<int16_t>(std::min(edad, 32767));
     EtiquetarPlanes();
     return r;
@@ -135,7 +142,7 @@ FilaTarifa Calculo::FilaDeTarifa() {
     f.PrimerRecibo = est.PrimerRecibo;
     f.ReciboSubsecuente = est.ReciboSubsecuente;
     f.ProteccionTotal1 = est.ProteccionTotal[1];
-    for (int i = 0; i < 4; ++i) f.rescate[i] = est.ValorRescate[5 * (i + 1)].ComoDouble();
+    for (int i = 0; i < 4; ++i) f.rescate[i] = est.ValorRescate[kAnosFila[i]].ComoDouble();
     // The return-of-premium plan shows the premiums it returns at the end of its term.
     if (ProductoVentanaEs(16)) {
         const double t = ValorNumerico(ent.dbcPlazo);
@@ -164,6 +171,8 @@ std::array<std::string, 8> ColumnasTarifa(const FilaTarifa& f) {
 void Calculo::CalcularLineas() {
     if ((est.SumaAseguradaGlobal == Currency() && est.PrimaTotal > Currency()) || est.ModoSumaDesdePrima == 1)
         ResolverSumaDesdePrima();
+    // Contributions bring the fund into the run; dividends do so once a line computes them.
+    if (est.NumAportaciones > 0) fondoEnCorrida = true;
     LimpiarResultados();
     AgruparProductos();
     for (est.LineaActual = 1; est.LineaActual <= est.NumLineas; ++est.LineaActual) {
@@ -175,13 +184,25 @@ void Calculo::CalcularLineas() {
         CalcularValoresAnuales();
         if (AlCalcularLinea) AlCalcularLinea(est);
     }
-    AcumularFondo();
+    // Without contributions or dividends every year of the fund is 0 (no row shows it); a rate
+    // that is not a number still stops the calculation as the fund's conversion does.
+    if (!abreviada || fondoEnCorrida || !std::isfinite(est.TasaFondo)) AcumularFondo();
 }
 
 void Calculo::LimpiarResultados() {
     est.MaxAnosIlustrar = 0;
     derechoIncluido = 0;
     aportacionIncluida = false;
+    if (abreviada && !fondoEnCorrida && lineasLimpias) {
+        // An age that only gives its row: the cells its lines add to and the row reads. The
+        // rest keeps what an earlier age left; the last age clears it all.
+        est.PrimaAnualizada[1] = 0;
+        est.ProteccionTotal[1] = 0;
+        est.AportacionMostrada[1] = 0;
+        // Lines that run their years in full add to every year: money must not pile up.
+        std::fill(est.ValorRescate.begin() + 1, est.ValorRescate.begin() + 100, Currency());
+        return;
+    }
     auto anos = [](auto& a) { std::fill(a.begin() + 1, a.begin() + 100, typename std::decay_t<decltype(a)>::value_type{}); };
     anos(est.PrimaBasicaAno);
     anos(est.PrimaAnualizada);

@@ -17,7 +17,7 @@ const Calculo::Potencia& Calculo::BuscarPotencia(double base) {
         if (p.base == base) return p;
     // Few rates occur in a run (technical, reserve, fixed ones); keep the last handful.
     if (potencias.size() >= 8) potencias.pop_front();
-    Potencia p{base, {}, {}};
+    Potencia p{base, {}, {}, Simple(std::log(base))};
     for (int k = 0; k <= 100; ++k) {
         p.v[k] = std::pow(base, -static_cast<double>(k));
         p.u[k] = std::pow(base, static_cast<double>(k));
@@ -148,7 +148,7 @@ void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c,
 double Calculo::PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
     if (ProductoVentanaEs(16)) return PrimaNetaNiveladaDevolucion(x, n, m, i, g, b, c);
     SumarNivelada(x, n, m, i, g, b, c, col);
-    const float delta = Simple(std::log(1.0 + i));
+    const float delta = BuscarPotencia(1.0 + i).delta;
     const double idelta = static_cast<double>(i) / delta;
     if (e == 1) {
         const double r = Dividir(idelta * est.ValorSeguro * 1000 + est.ValorDotal * 1000, est.ValorAnualidad,
@@ -240,7 +240,7 @@ double Calculo::PrimaUnicaCreciente(int x, int n, float i, float g, int16_t s, i
     }
     est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n];
     // The force of interest in single precision, as the premium functions take it.
-    const float delta = Simple(std::log(1.0 + i));
+    const float delta = BuscarPotencia(1.0 + i).delta;
     return static_cast<double>(i) / delta * est.ValorSeguro * 1000 + s * est.ValorDotal * 1000;
 }
 

@@ -186,7 +186,13 @@ void Calculo::CalcularReservaRescate() {
     const float i = est.TasaReservas, g = est.IncrementoActual;
     const double uno = 1 + static_cast<double>(i);
     const double p1q = est.P[2][x];
-    est.Anualidad20 = AnualidadCreciente(x, 20, i, g, 0, 2);
+    // Only methods 1, 6 and 12 compare with a 20-year plan. An age that only gives its row
+    // checks that plan's years against the tables, as the annuity does, and goes without it.
+    const int16_t metodo = est.MetodoRescate;
+    if (!abreviada || metodo == 1 || metodo == 6 || metodo == 12)
+        est.Anualidad20 = AnualidadCreciente(x, 20, i, g, 0, 2);
+    else
+        RevisarPlazo(x, 20);
 
     auto reglaT = [&] {
         const double a20 = est.Anualidad20;
@@ -209,7 +215,7 @@ void Calculo::CalcularReservaRescate() {
     auto nivelar = [&](double pn, double a, double p1) { return a - 1 == 0 ? 0.0 : (pn * a - p1) / (a - 1); };
     auto primerReserva = [&](double p1, double costo) { return Dividir(uno * p1 - costo, p1q, "la reserva"); };
 
-    switch (est.MetodoRescate) {
+    switch (metodo) {
         case 1: {
             double pn = 0;
             const double p1 = primerAnoTope(pn);
