@@ -2,6 +2,7 @@
 // (an individual quote, a tariff over an age range) and the order of the steps.
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "core/errores.h"
 #include "core/formato.h"
@@ -20,7 +21,7 @@ Calculo::Calculo(std::shared_ptr<const CatalogoMotor> catalogo) : cat(std::move(
 
 ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
     ent = entrada;
-    est = EstadoMotor{};
+    LimpiarEstado();
     filaMortalidadActual = nullptr;
     lineasLimpias = false;
     // Inside the run nothing else writes the snapshot or the line products: the numbers read
@@ -36,7 +37,9 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
             c.cargada.fill({});
             c.productoCatalogo.fill(nullptr);
             c.memoAnualidad.valida = c.memoNivelada.valida = c.memoRecursion.valida = false;
-            c.abreviada = c.fondoEnCorrida = c.anualesFila = false;
+            c.abreviada = c.fondoEnCorrida = c.anualesFila = c.anosCompletos = false;
+            c.lineaLeida = 0;
+            c.tramosLeidos = nullptr;
         }
     } corrida(*this);
     try {
@@ -46,15 +49,21 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
         AgruparProductos();
         return EjecutarCalculo();
     } catch (const ErrorCalculo&) {
-        est = EstadoMotor{};
+        LimpiarEstado();
         throw;
     } catch (const datos::ErrorCatalogo& ex) {
-        est = EstadoMotor{};
+        LimpiarEstado();
         throw ErrorCalculo(std::string("Error en el catálogo de productos: ") + ex.what());
     } catch (const ErrorDesbordamiento& ex) {
-        est = EstadoMotor{};
+        LimpiarEstado();
         throw ErrorCalculo(std::string("Un valor de la cotización está fuera de rango: ") + ex.what());
     }
+}
+
+// A clear state, built in place rather than assigned from a temporary.
+void Calculo::LimpiarEstado() {
+    std::destroy_at(&est);
+    std::construct_at(&est);
 }
 
 void Calculo::CopiarEntradas() {
@@ -100,6 +109,15 @@ void Calculo::CopiarLineas() {
         est.DotalLinea[k] = k == 1 ? l.Dotal : l.Dotal2;
         est.EdadAlcanzadaLinea[k] = k == 1 ? l.EdadAlcanzada : l.EdadAlcanzada2;
         est.VitalicioLinea[k] = k == 1 ? l.Ordinario : l.Ordinario2;
+        // The rider slots the yearly values read (1..8), once a run.
+        lineaSinBeneficios[k] = true;
+        lineaConVidaA60[k] = false;
+        for (int slot = 1; slot <= 8; ++slot) {
+            const std::string& b = l.Beneficio[slot];
+            if (b.empty()) continue;
+            lineaSinBeneficios[k] = false;
+            if (std::fabs(ValorNumerico(b) - 6) <= 0.5) lineaConVidaA60[k] = true;
+        }
     }
 }
 
@@ -121,6 +139,7 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
     }
     // The loop variable is the engine's age; after the loop it stands one past the last age.
     int edad = est.EdadInicial;
+    if (est.EdadFinal >= est.EdadInicial) r.filasTarifa.reserve(static_cast<size_t>(est.EdadFinal - est.EdadInicial + 1));
     for (; edad <= est.EdadFinal; ++edad) {
         est.Edad = static_cast<int16_t>(edad);
         // Every age but the last only has its row to give: it leaves out what no row reads. The
@@ -199,8 +218,12 @@ void Calculo::LimpiarResultados() {
         est.PrimaAnualizada[1] = 0;
         est.ProteccionTotal[1] = 0;
         est.AportacionMostrada[1] = 0;
-        // Lines that run their years in full add to every year: money must not pile up.
-        std::fill(est.ValorRescate.begin() + 1, est.ValorRescate.begin() + 100, Currency());
+        // Lines that ran their years in full added to every year: money must not pile up.
+        if (anosCompletos)
+            std::fill(est.ValorRescate.begin() + 1, est.ValorRescate.begin() + 100, Currency());
+        else
+            for (int k : kAnosFila) est.ValorRescate[k] = Currency();
+        anosCompletos = false;
         return;
     }
     auto anos = [](auto& a) { std::fill(a.begin() + 1, a.begin() + 100, typename std::decay_t<decltype(a)>::value_type{}); };
@@ -213,6 +236,7 @@ void Calculo::LimpiarResultados() {
     anos(est.FondoAcumulado);
     anos(est.AportacionAno);
     anos(est.AportacionMostrada);
+    anosCompletos = false;
     // Lines beyond the quote's are never written in a run: once cleared they stay clear.
     const int hasta = lineasLimpias ? est.NumLineas : 10;
     lineasLimpias = true;
@@ -253,15 +277,12 @@ void Calculo::EtiquetarPlanes() {
     }
 }
 
-bool Calculo::ProductoVentanaEs(int codigo) {
-    if (!ventanaLeida) {
-        if (ent.txtProducto != textoVentana) {
-            textoVentana = ent.txtProducto;
-            numeroVentana = ValorNumerico(textoVentana);
-        }
-        ventanaLeida = enCorrida;
+void Calculo::LeerProductoVentana() {
+    if (ent.txtProducto != textoVentana) {
+        textoVentana = ent.txtProducto;
+        numeroVentana = ValorNumerico(textoVentana);
     }
-    return numeroVentana == codigo;
+    ventanaLeida = enCorrida;
 }
 
 double Calculo::NumeroProductoLinea(int k) {

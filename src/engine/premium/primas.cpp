@@ -136,6 +136,23 @@ void Calculo::CalcularVPComisiones() {
     const int x = est.EdadCalculo, m = est.PlazoPago;
     RevisarPlazo(x, m);
     const auto& v = Potencias(1.0 + est.TasaTecnica);
+    if (est.IncrementoActual == 0) {
+        // No growth: (1 + factor) is exactly 1 and is left out of the same products; the factor
+        // ends as the last year of growth leaves it.
+        double* sob = est.Sobrevivencia.data();
+        double* des = est.Descuento.data();
+        const double* p = est.P[1] + x;
+        double s = 0;
+        for (int k = 1; k <= m; ++k) {
+            sob[k] = p[k - 1] * sob[k - 1];
+            des[k] = v[k];
+            s += est.Comision[k] * des[k - 1] * sob[k - 1];
+        }
+        est.VPComisiones = s;
+        const int ultimo = std::min<int>(m, est.AnosCrecimiento);
+        if (ultimo >= 1) est.FactorCrecimiento = Simple((ultimo - 1) * static_cast<double>(est.IncrementoActual));
+        return;
+    }
     for (int k = 1; k <= m; ++k) {
         est.Sobrevivencia[k] = est.P[1][x + k - 1] * est.Sobrevivencia[k - 1];
         if (k <= est.AnosCrecimiento) est.FactorCrecimiento = Simple((k - 1) * static_cast<double>(est.IncrementoActual));

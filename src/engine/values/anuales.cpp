@@ -29,6 +29,7 @@ void Calculo::CalcularValoresAnuales() {
         CalcularRecibos();
         return;
     }
+    anosCompletos = true;
     ProyectarSumaAsegurada();
     if (est.FondoFinal > Currency() && est.NumAportaciones > 0) CalcularAportacionPorFondo();
     ProyectarAportaciones();
@@ -47,8 +48,7 @@ void Calculo::CalcularValoresAnuales() {
 bool Calculo::AnualesAbreviables() {
     if (!abreviada || fondoEnCorrida || est.TemporalAnual == 1) return false;
     const int linea = est.LineaActual;
-    for (int slot = 1; slot <= 8; ++slot)
-        if (!ent.lineas[linea].Beneficio[slot].empty()) return false;
+    if (!lineaSinBeneficios[linea]) return false;
     const int anos = est.AnosIlustrar, m = std::min<int>(est.PlazoPago, 99);
     if (anos < 1 || anos > 99 || m > anos) return false;
     const double g = est.IncrementoActual;

@@ -69,10 +69,7 @@ void Calculo::CalcularValoresGarantizados() {
 // reruns these steps for the rider) always run them.
 bool Calculo::ReservasPrescindibles() {
     if (ProductoVentanaEs(16)) return false;
-    for (int slot = 1; slot <= 8; ++slot) {
-        const std::string& b = ent.lineas[est.LineaActual].Beneficio[slot];
-        if (!b.empty() && std::fabs(ValorNumerico(b) - 6) <= 0.5) return false;
-    }
+    if (lineaConVidaA60[est.LineaActual]) return false;
     const int x = est.EdadCalculo, n = est.PlazoSeguro, m = est.PlazoPago;
     if (x < 0 || m < 1 || m > n || n > 99 || x + n > 100) return false;
     if (est.AnosAjuste < 0 || est.AnosAjustePago < 0 || n - est.AnosAjuste < 1 || m - est.AnosAjustePago < 1) return false;

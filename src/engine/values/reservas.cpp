@@ -59,11 +59,20 @@ void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
     }
     u.valida = false;
     const float f0 = fc;
-    for (int k = 2; k <= n; ++k) {
-        if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
-        const double pi = k <= m ? 1.0 : 0.0;
-        const double f = 1.0 + fc;
-        r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
+    if (g == 0 && fc == 0) {
+        // No growth: the factor 1 is left out of the same products (x · 1 = x).
+        for (int k = 2; k <= n; ++k) {
+            const double pi = k <= m ? 1.0 : 0.0;
+            r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
+        }
+        if (std::min(h, n) >= 2) fc = Simple((std::min(h, n) - 1) * static_cast<double>(g));
+    } else {
+        for (int k = 2; k <= n; ++k) {
+            if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
+            const double pi = k <= m ? 1.0 : 0.0;
+            const double f = 1.0 + fc;
+            r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
+        }
     }
     est.FactorCrecimiento = fc;
     if (!enCorrida) return;
