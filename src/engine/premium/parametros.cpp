@@ -56,7 +56,7 @@ void Calculo::LeerParametrosProducto() {
     const int k = est.LineaActual;
     if (enCorrida && k == lineaLeida) {
         // The same line read again in this run (a tariff's next age): of what is read below,
-        // only the growth years (capped by the rating-age step) and the issue expense (cleared
+        // only the growth years (capped by the rating-age step) and the expedition expense (cleared
         // for a repeated product) are ever written elsewhere; the rest still holds.
         const Parametros& q = *parametrosLeidos;
         est.GastosExpedicion = q.gastos;
