@@ -43,6 +43,8 @@ struct ResultadoCalculo {
 inline const std::array<const char*, 8> kEncabezadosTarifa = {"Edad",  "Prima SFP", "Recibos Subsecuentes",
                                                               "Suma Asegurada", "Año 5", "Año 10", "Año 15", "Año 20"};
 inline constexpr std::array<int, 8> kAnchosTarifa = {750, 1500, 1650, 1500, 1500, 1500, 1500, 1500};
+// The policy years whose surrender values a tariff row shows.
+inline constexpr std::array<int, 4> kAnosFila = {5, 10, 15, 20};
 
 class Calculo {
 public:
@@ -139,9 +141,22 @@ private:
     void RecursionNivelada(Arreglo<double, 101>& r, double prima);
     void RecursionCreciente(Arreglo<double, 101>& r, double prima, int h);
     void RecursionAnual(Arreglo<double, 101>& r, double prima);
+    void LimpiarEstado();
     double Costo(int k) const;  // c(k) = (i/δ) q(k) 1000 on the surrender table
-    void RevisarPlazo(int x, int n) const;
-    bool ProductoVentanaEs(int codigo);  // the number in the window's product field
+    // Within an age that only gives its tariff row (see EjecutarCalculo).
+    bool ReservasPrescindibles();
+    bool AnualesAbreviables();
+    void ProyectarSumaAseguradaFila();
+    void RevisarPlazo(int x, int n) const {
+        if (x < 0 || n < 0 || n > 99 || x + n > 100) [[unlikely]]
+            PlazoFueraDeTabla(x, n);
+    }
+    [[noreturn]] static void PlazoFueraDeTabla(int x, int n);
+    bool ProductoVentanaEs(int codigo) {  // the number in the window's product field
+        if (!ventanaLeida) LeerProductoVentana();
+        return numeroVentana == codigo;
+    }
+    void LeerProductoVentana();
     double NumeroProductoLinea(int k);   // the number of line k's product code
     double PagoVentana();                // the number in the window's payment-term combo
     const FilaPorEdad* FilaMortalidad(const std::string& clave);
@@ -169,6 +184,8 @@ private:
         std::vector<std::pair<int, const Comisiones*>> esquemas;  // the schedules found, by payment term
     };
     std::unordered_map<const ProductoMotor*, Parametros> parametros;
+    int lineaLeida = 0;                           // the line LeerParametrosProducto read last in this run
+    const Parametros* parametrosLeidos = nullptr;  // and its parameters
     std::unordered_map<std::string, Comisiones> comisiones;  // by schedule key and term
     std::vector<const Valor*> opciones;                       // the options in reading order
     std::string textoVentana;
@@ -183,6 +200,12 @@ private:
     std::array<bool, 11> productoLeido{};
     std::array<const ProductoMotor*, 11> productoCatalogo{};  // each line's product, found once a run
     bool lineasLimpias = false;  // display values of every line cleared once in this run
+    // This age of a tariff only gives its row: the steps leave out what no row reads and what
+    // provably cannot stop the calculation, and keep every value a later step reads.
+    bool abreviada = false;
+    bool fondoEnCorrida = false;  // contributions or dividends in this run: the fund and its years run in full
+    bool anualesFila = false;     // the line's yearly amounts are cut to the row's (AnualesAbreviables)
+    bool anosCompletos = false;   // a line of this age added to every year of the surrender values
     struct Tramos {
         int n = 0;  // tiers read, the closing one included
         std::array<Currency, 12> limite{};
@@ -195,7 +218,12 @@ private:
         const FilaPorEdad* fila;
         float factor;
         std::array<double, 100> q, p;
+        std::array<int16_t, 101> dudosas;  // ages below a whose q is not in [0, 0.99] (age 0 among them)
     };
+    std::array<int16_t, 101> dudosasRescate{};
+    // Per line of the run: no rider at all; a rider that may be the life cover to 60.
+    std::array<bool, 11> lineaSinBeneficios{}, lineaConVidaA60{};
+    const std::vector<Valor>* tramosLeidos = nullptr;  // the volume tiers in the state, in this run  // those of the surrender column Q(2), P(2)
     std::deque<Columna> columnas;  // q and p of a row under a medical extra premium factor
     // The row and factor whose columns Q(t) and P(t) hold, as far as this run knows.
     struct Cargada {
@@ -231,6 +259,7 @@ private:
     struct Potencia {
         double base;
         std::array<double, 101> v, u;
+        float delta;  // the force of interest ln(base) in single precision
     };
     const Potencia& BuscarPotencia(double base);
     std::deque<Potencia> potencias;  // references stay valid as rates are added

@@ -1,6 +1,8 @@
 // Calculation driver: the single entry, the copy of the quote into the engine, the two modes
 // (an individual quote, a tariff over an age range) and the order of the steps.
 #include <algorithm>
+#include <cmath>
+#include <memory>
 
 #include "core/errores.h"
 #include "core/formato.h"
@@ -19,7 +21,7 @@ Calculo::Calculo(std::shared_ptr<const CatalogoMotor> catalogo) : cat(std::move(
 
 ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
     ent = entrada;
-    est = EstadoMotor{};
+    LimpiarEstado();
     filaMortalidadActual = nullptr;
     lineasLimpias = false;
     // Inside the run nothing else writes the snapshot or the line products: the numbers read
@@ -35,6 +37,9 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
             c.cargada.fill({});
             c.productoCatalogo.fill(nullptr);
             c.memoAnualidad.valida = c.memoNivelada.valida = c.memoRecursion.valida = false;
+            c.abreviada = c.fondoEnCorrida = c.anualesFila = c.anosCompletos = false;
+            c.lineaLeida = 0;
+            c.tramosLeidos = nullptr;
         }
     } corrida(*this);
     try {
@@ -44,15 +49,21 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
         AgruparProductos();
         return EjecutarCalculo();
     } catch (const ErrorCalculo&) {
-        est = EstadoMotor{};
+        LimpiarEstado();
         throw;
     } catch (const datos::ErrorCatalogo& ex) {
-        est = EstadoMotor{};
+        LimpiarEstado();
         throw ErrorCalculo(std::string("Error en el catálogo de productos: ") + ex.what());
     } catch (const ErrorDesbordamiento& ex) {
-        est = EstadoMotor{};
+        LimpiarEstado();
         throw ErrorCalculo(std::string("Un valor de la cotización está fuera de rango: ") + ex.what());
     }
+}
+
+// A clear state, built in place rather than assigned from a temporary.
+void Calculo::LimpiarEstado() {
+    std::destroy_at(&est);
+    std::construct_at(&est);
 }
 
 void Calculo::CopiarEntradas() {
@@ -98,6 +109,15 @@ void Calculo::CopiarLineas() {
         est.DotalLinea[k] = k == 1 ? l.Dotal : l.Dotal2;
         est.EdadAlcanzadaLinea[k] = k == 1 ? l.EdadAlcanzada : l.EdadAlcanzada2;
         est.VitalicioLinea[k] = k == 1 ? l.Ordinario : l.Ordinario2;
+        // The rider slots the yearly values read (1..8), once a run.
+        lineaSinBeneficios[k] = true;
+        lineaConVidaA60[k] = false;
+        for (int slot = 1; slot <= 8; ++slot) {
+            const std::string& b = l.Beneficio[slot];
+            if (b.empty()) continue;
+            lineaSinBeneficios[k] = false;
+            if (std::fabs(ValorNumerico(b) - 6) <= 0.5) lineaConVidaA60[k] = true;
+        }
     }
 }
 
@@ -119,11 +139,17 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
     }
     // The loop variable is the engine's age; after the loop it stands one past the last age.
     int edad = est.EdadInicial;
+    if (est.EdadFinal >= est.EdadInicial) r.filasTarifa.reserve(static_cast<size_t>(est.EdadFinal - est.EdadInicial + 1));
     for (; edad <= est.EdadFinal; ++edad) {
         est.Edad = static_cast<int16_t>(edad);
+        // Every age but the last only has its row to give: it leaves out what no row reads. The
+        // last one runs as a quote of that age, so the state after the tariff is that quote's.
+        // Whoever watches the lines sees every age in full.
+        abreviada = edad < est.EdadFinal && !AlCalcularLinea;
         CalcularLineas();
         r.filasTarifa.push_back(FilaDeTarifa());
     }
+    abreviada = false;
     est.Edad = static_cast<int16_t>(std::min(edad, 32767));
     EtiquetarPlanes();
     return r;
@@ -135,7 +161,7 @@ FilaTarifa Calculo::FilaDeTarifa() {
     f.PrimerRecibo = est.PrimerRecibo;
     f.ReciboSubsecuente = est.ReciboSubsecuente;
     f.ProteccionTotal1 = est.ProteccionTotal[1];
-    for (int i = 0; i < 4; ++i) f.rescate[i] = est.ValorRescate[5 * (i + 1)].ComoDouble();
+    for (int i = 0; i < 4; ++i) f.rescate[i] = est.ValorRescate[kAnosFila[i]].ComoDouble();
     // The return-of-premium plan shows the premiums it returns at the end of its term.
     if (ProductoVentanaEs(16)) {
         const double t = ValorNumerico(ent.dbcPlazo);
@@ -164,6 +190,8 @@ std::array<std::string, 8> ColumnasTarifa(const FilaTarifa& f) {
 void Calculo::CalcularLineas() {
     if ((est.SumaAseguradaGlobal == Currency() && est.PrimaTotal > Currency()) || est.ModoSumaDesdePrima == 1)
         ResolverSumaDesdePrima();
+    // Contributions bring the fund into the run; dividends do so once a line computes them.
+    if (est.NumAportaciones > 0) fondoEnCorrida = true;
     LimpiarResultados();
     AgruparProductos();
     for (est.LineaActual = 1; est.LineaActual <= est.NumLineas; ++est.LineaActual) {
@@ -175,13 +203,29 @@ void Calculo::CalcularLineas() {
         CalcularValoresAnuales();
         if (AlCalcularLinea) AlCalcularLinea(est);
     }
-    AcumularFondo();
+    // Without contributions or dividends every year of the fund is 0 (no row shows it); a rate
+    // that is not a number still stops the calculation as the fund's conversion does.
+    if (!abreviada || fondoEnCorrida || !std::isfinite(est.TasaFondo)) AcumularFondo();
 }
 
 void Calculo::LimpiarResultados() {
     est.MaxAnosIlustrar = 0;
     derechoIncluido = 0;
     aportacionIncluida = false;
+    if (abreviada && !fondoEnCorrida && lineasLimpias) {
+        // An age that only gives its row: the cells its lines add to and the row reads. The
+        // rest keeps what an earlier age left; the last age clears it all.
+        est.PrimaAnualizada[1] = 0;
+        est.ProteccionTotal[1] = 0;
+        est.AportacionMostrada[1] = 0;
+        // Lines that ran their years in full added to every year: money must not pile up.
+        if (anosCompletos)
+            std::fill(est.ValorRescate.begin() + 1, est.ValorRescate.begin() + 100, Currency());
+        else
+            for (int k : kAnosFila) est.ValorRescate[k] = Currency();
+        anosCompletos = false;
+        return;
+    }
     auto anos = [](auto& a) { std::fill(a.begin() + 1, a.begin() + 100, typename std::decay_t<decltype(a)>::value_type{}); };
     anos(est.PrimaBasicaAno);
     anos(est.PrimaAnualizada);
@@ -192,6 +236,7 @@ void Calculo::LimpiarResultados() {
     anos(est.FondoAcumulado);
     anos(est.AportacionAno);
     anos(est.AportacionMostrada);
+    anosCompletos = false;
     // Lines beyond the quote's are never written in a run: once cleared they stay clear.
     const int hasta = lineasLimpias ? est.NumLineas : 10;
     lineasLimpias = true;
@@ -232,15 +277,12 @@ void Calculo::EtiquetarPlanes() {
     }
 }
 
-bool Calculo::ProductoVentanaEs(int codigo) {
-    if (!ventanaLeida) {
-        if (ent.txtProducto != textoVentana) {
-            textoVentana = ent.txtProducto;
-            numeroVentana = ValorNumerico(textoVentana);
-        }
-        ventanaLeida = enCorrida;
+void Calculo::LeerProductoVentana() {
+    if (ent.txtProducto != textoVentana) {
+        textoVentana = ent.txtProducto;
+        numeroVentana = ValorNumerico(textoVentana);
     }
-    return numeroVentana == codigo;
+    ventanaLeida = enCorrida;
 }
 
 double Calculo::NumeroProductoLinea(int k) {

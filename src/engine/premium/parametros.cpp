@@ -54,6 +54,17 @@ void Calculo::LeerOpcionesGerenciales() {
 
 void Calculo::LeerParametrosProducto() {
     const int k = est.LineaActual;
+    if (enCorrida && k == lineaLeida) {
+        // The same line read again in this run (a tariff's next age): of what is read below,
+        // only the growth years (capped by the rating-age step) and the expedition expense (cleared
+        // for a repeated product) are ever written elsewhere; the rest still holds.
+        const Parametros& q = *parametrosLeidos;
+        est.GastosExpedicion = q.gastos;
+        est.AnosCrecimiento = q.anosCrecimiento;
+        if (est.AnosCrecimiento > 0) est.AnosCrecimiento += 1;
+        return;
+    }
+    lineaLeida = 0;
     const std::string& codigo = est.ProductoLinea[k];
     const ProductoMotor* p = productoCatalogo[k];
     if (!p) {
@@ -147,6 +158,8 @@ void Calculo::LeerParametrosProducto() {
     }
     // Years after the last tier keep the rates they had.
     std::copy(esquema->porAno.begin(), esquema->porAno.end(), est.Comision.begin() + 1);
+    lineaLeida = enCorrida ? k : 0;
+    parametrosLeidos = &q;
 
     struct Frecuencia {
         const char* forma;
@@ -212,6 +225,8 @@ void Calculo::AgruparProductos() {
 }
 
 void Calculo::LeerTramosVolumen(const std::vector<Valor>& registro) {
+    // Nothing else writes the tiers: those of the record read last in this run are in place.
+    if (enCorrida && tramosLeidos == &registro) return;
     // A record's tiers are the same numbers every time: read and convert them once.
     auto it = tramos.find(&registro);
     if (it == tramos.end()) {
@@ -232,6 +247,7 @@ void Calculo::LeerTramosVolumen(const std::vector<Valor>& registro) {
         t.n = n;
         it = tramos.emplace(&registro, t).first;
     }
+    tramosLeidos = enCorrida ? &registro : nullptr;
     // Tiers past the ones read keep what an earlier record left, as the arrays are never cleared.
     const Tramos& t = it->second;
     est.LimiteVolumen[0] = t.limite[0];

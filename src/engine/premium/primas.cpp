@@ -1,5 +1,6 @@
 // Rating age, plan terms, mortality columns, commission value and the premium by method.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "core/numeros.h"
@@ -95,7 +96,7 @@ void Calculo::CargarTablasMortalidad() {
         for (const auto& c : columnas)
             if (c.fila == f && c.factor == est.FactorExtraprimaMedica) col = &c;
         if (!col) {
-            Columna c{f, est.FactorExtraprimaMedica, {}, {}};
+            Columna c{f, est.FactorExtraprimaMedica, {}, {}, {}};
             for (int a = 1; a <= 99; ++a) {
                 if (!f->numerica[a])
                     throw ErrorCalculo("El valor de la edad " + std::to_string(a) + " de la tabla de mortalidad " +
@@ -105,6 +106,12 @@ void Calculo::CargarTablasMortalidad() {
                 c.q[a] = q;
                 c.p[a] = 1 - q;
             }
+            // Ages a recursion can divide by without a doubt (see ReservasPrescindibles), counted
+            // below each age.
+            for (int a = 0; a <= 99; ++a) {
+                const bool dudosa = !(c.p[a] >= 0.01 && c.p[a] <= 1 && c.q[a] >= 0 && c.q[a] <= 0.99);
+                c.dudosas[a + 1] = static_cast<int16_t>(c.dudosas[a] + dudosa);
+            }
             if (columnas.size() >= 8) columnas.pop_front();
             columnas.push_back(c);
             col = &columnas.back();
@@ -113,6 +120,7 @@ void Calculo::CargarTablasMortalidad() {
             est.Q[t][a] = col->q[a];
             est.P[t][a] = col->p[a];
         }
+        if (t == 2) dudosasRescate = col->dudosas;
         if (enCorrida) cargada[t] = {f, est.FactorExtraprimaMedica};
         ++versionP[t];
     }
@@ -128,6 +136,23 @@ void Calculo::CalcularVPComisiones() {
     const int x = est.EdadCalculo, m = est.PlazoPago;
     RevisarPlazo(x, m);
     const auto& v = Potencias(1.0 + est.TasaTecnica);
+    if (est.IncrementoActual == 0) {
+        // No growth: (1 + factor) is exactly 1 and is left out of the same products; the factor
+        // ends as the last year of growth leaves it.
+        double* sob = est.Sobrevivencia.data();
+        double* des = est.Descuento.data();
+        const double* p = est.P[1] + x;
+        double s = 0;
+        for (int k = 1; k <= m; ++k) {
+            sob[k] = p[k - 1] * sob[k - 1];
+            des[k] = v[k];
+            s += est.Comision[k] * des[k - 1] * sob[k - 1];
+        }
+        est.VPComisiones = s;
+        const int ultimo = std::min<int>(m, est.AnosCrecimiento);
+        if (ultimo >= 1) est.FactorCrecimiento = Simple((ultimo - 1) * static_cast<double>(est.IncrementoActual));
+        return;
+    }
     for (int k = 1; k <= m; ++k) {
         est.Sobrevivencia[k] = est.P[1][x + k - 1] * est.Sobrevivencia[k - 1];
         if (k <= est.AnosCrecimiento) est.FactorCrecimiento = Simple((k - 1) * static_cast<double>(est.IncrementoActual));
@@ -144,6 +169,17 @@ void Calculo::CalcularPrima() {
     auto NN = [&](int b, int c) { return PrimaNetaNivelada(x, n, m, e, it, g, b, c, 1); };
     auto ND = [&](int b, int c) { return PrimaNetaDiscreta(x, n, m, e, it, g, b, c, 1); };
     auto A = [&](float tasa, int h) { return AnualidadCreciente(x, m, tasa, g, h, 1); };
+    // Right after NN(1, ac), the premium annuity over the same growth years at the same rate is
+    // the one NN has just summed (the same terms in the same order, on the same survival and
+    // discount values): it is taken as is, with the growth factor A would leave.
+    auto AN = [&](float tasa) {
+        if (!enCorrida || std::bit_cast<uint32_t>(tasa) != std::bit_cast<uint32_t>(it) || m < 0 || m > n ||
+            ProductoVentanaEs(16))
+            return A(tasa, ac);
+        const int u = std::min(ac, m);
+        if (u >= 1) est.FactorCrecimiento = Simple((u - 1) * static_cast<double>(g));
+        return est.ValorAnualidad;
+    };
     // The net single premium of the line itself, in the form its value function returns it.
     auto S = [&] {
         PrimaUnicaCreciente(x, n, it, g, static_cast<int16_t>(e), 1);
@@ -168,7 +204,7 @@ void Calculo::CalcularPrima() {
             break;
         case 2:
             est.PrimaNeta = NN(1, ac);
-            est.PrimaTarifa = tarifa(0.95 * (est.PrimaNeta + rf), A(ir, ac));
+            est.PrimaTarifa = tarifa(0.95 * (est.PrimaNeta + rf), AN(ir));
             break;
         case 3:
             est.PrimaNeta = NN(0, 0);
@@ -195,7 +231,7 @@ void Calculo::CalcularPrima() {
         }
         case 6:
             est.PrimaNeta = NN(1, ac);
-            est.PrimaTarifa = tarifa(est.PrimaNeta + rf, A(ir, ac));
+            est.PrimaTarifa = tarifa(est.PrimaNeta + rf, AN(ir));
             if (x <= 50) {
                 est.PrimaTarifa = Dividir(static_cast<int16_t>(x - 5) * est.PrimaTarifa, x, "el factor de edad");
             } else {
@@ -222,18 +258,18 @@ void Calculo::CalcularPrima() {
         }
         case 12:
             est.PrimaNeta = NN(1, ac);
-            est.PrimaTarifa = tarifa(est.PrimaNeta + rf, A(it, ac));
+            est.PrimaTarifa = tarifa(est.PrimaNeta + rf, AN(it));
             break;
         case 13:
             est.PrimaNeta = NN(1, ac);
             if ((n + est.Edad >= 99 || e == 0) && x > 50) est.PrimaNeta *= 1.25;
-            est.PrimaTarifa = RedondearDecimales(tarifa(est.PrimaNeta + rf, A(it, ac)), 4);
-            est.PrimaTarifa2 = tarifa(static_cast<double>(static_cast<float>(est.DotalMil)) + rf - 0.5, A(it, ac));
+            est.PrimaTarifa = RedondearDecimales(tarifa(est.PrimaNeta + rf, AN(it)), 4);
+            est.PrimaTarifa2 = tarifa(static_cast<double>(static_cast<float>(est.DotalMil)) + rf - 0.5, AN(it));
             redondear = false;  // the tariff is already rounded; the endowment part is not
             break;
         case 14:
             est.PrimaNeta = NN(1, ac);
-            est.PrimaTarifa = tarifa(est.PrimaNeta + rf, A(it, ac));
+            est.PrimaTarifa = tarifa(est.PrimaNeta + rf, AN(it));
             // The return-of-premium plan: its own commission value, no fixed loading.
             if (ProductoVentanaEs(16))
                 est.PrimaTarifa = Dividir(est.PrimaNeta, 1 - est.VPComisiones - 0.06, "la prima de tarifa");

@@ -11,6 +11,25 @@ namespace cv {
 using namespace motor;
 
 void Calculo::CalcularValoresAnuales() {
+    if (AnualesAbreviables()) {
+        // Only year 1 and the row's surrender years feed the row: no contributions (the fund is
+        // not in the run), no riders, a single premium rate.
+        anualesFila = true;
+        ProyectarSumaAseguradaFila();
+        est.MontoAportacion = Moneda(ent.AportMonto, "la aportación");
+        if (est.MaxAnosIlustrar >= 1) {
+            est.AportacionMostrada[1] = 0;
+            est.PrimeraAportacion = Moneda(est.AportacionMostrada[1], "la primera aportación");
+        }
+        GastosExpedicionUnicos();
+        CalcularPrimaBasicaAnual();
+        CalcularBeneficiosAnuales();
+        CalcularPrimaAnualizada();
+        anualesFila = false;
+        CalcularRecibos();
+        return;
+    }
+    anosCompletos = true;
     ProyectarSumaAsegurada();
     if (est.FondoFinal > Currency() && est.NumAportaciones > 0) CalcularAportacionPorFondo();
     ProyectarAportaciones();
@@ -19,6 +38,50 @@ void Calculo::CalcularValoresAnuales() {
     CalcularBeneficiosAnuales();
     CalcularPrimaAnualizada();
     CalcularRecibos();
+}
+
+// Whether this line's yearly amounts can be cut to what the tariff row reads: no fund in the run
+// (so no contribution and no dividend is ever other than 0), no rider, not a yearly renewable
+// term, premiums paid within the years illustrated; and no amount of the years left out can fail
+// its conversion to currency: the largest of them (with a margin for rounding) stays inside the
+// range the conversion takes without a check.
+bool Calculo::AnualesAbreviables() {
+    if (!abreviada || fondoEnCorrida || est.TemporalAnual == 1) return false;
+    const int linea = est.LineaActual;
+    if (!lineaSinBeneficios[linea]) return false;
+    const int anos = est.AnosIlustrar, m = std::min<int>(est.PlazoPago, 99);
+    if (anos < 1 || anos > 99 || m > anos) return false;
+    const double g = est.IncrementoActual;
+    const double crecimiento = Simple((std::min(anos, 16) - 1) * g);
+    if (!std::isfinite(crecimiento)) return false;
+    const double suma = std::fabs(est.SumaAseguradaGlobal.ComoDouble() * est.ParticipacionLinea[linea]);
+    const double limite = 0.99 * 4.5e15 / static_cast<double>(Currency::kEscala);
+    double rescate = 0;  // at least the largest value, and not a number if one is not
+    for (int k = 1; k <= anos; ++k) rescate += std::fabs(est.RescateMil[k]);
+    if (!(rescate * suma / 1000 < limite) || !(suma < limite)) return false;
+    if (linea == 1) {
+        if (!(std::fabs(est.GastosExpedicion.ComoDouble()) < 1e14)) return false;
+        const double tarifa = std::fabs(static_cast<double>(Simple(est.PrimaTarifa - est.DescuentoVolumen[est.GrupoLinea[linea]])));
+        if (!(tarifa / 1000.0 * suma * std::max(1.0, std::fabs(1.0 + crecimiento)) < limite)) return false;
+    }
+    return true;
+}
+
+// The sums assured of year 1 and the row's surrender years, as ProyectarSumaAsegurada makes them.
+void Calculo::ProyectarSumaAseguradaFila() {
+    const int linea = est.LineaActual;
+    est.SumaAseguradaActual = Moneda(est.SumaAseguradaGlobal.ComoDouble() * est.ParticipacionLinea[linea], "la suma asegurada de la línea");
+    est.SumaAseguradaMostrada[linea] = est.SumaAseguradaActual.ComoDouble();
+    est.IncrementoMostrado[linea] = est.IncrementoActual;
+    const double g = est.IncrementoActual;
+    est.FactorCrecimiento = Simple(0 * g);
+    est.SumaAseguradaAno[1] = est.SumaAseguradaActual.ComoDouble() * (1.0 + est.FactorCrecimiento);
+    est.ProteccionTotal[1] += est.SumaAseguradaAno[1];
+    for (int k : kAnosFila)
+        if (k <= est.AnosIlustrar)
+            est.ValorRescate[k] += Moneda(est.RescateMil[k] * est.SumaAseguradaAno[1] / 1000, "el valor de rescate");
+    // The growth factor of the last year illustrated.
+    est.FactorCrecimiento = Simple((std::min<int>(est.AnosIlustrar, 16) - 1) * g);
 }
 
 void Calculo::ProyectarSumaAsegurada() {
@@ -118,7 +181,8 @@ void Calculo::CalcularPrimaBasicaAnual() {
         }
         ultimo = 10;
     } else {
-        const int m = std::min<int>(est.PlazoPago, 99);
+        // An age that only gives its row takes year 1 (AnualesAbreviables checked the others).
+        const int m = std::min<int>(est.PlazoPago, anualesFila ? 1 : 99);
         for (int k = 1; k <= m; ++k) {
             if (linea == 1) {
                 est.PrimaBasicaAno[k] =
@@ -132,8 +196,11 @@ void Calculo::CalcularPrimaBasicaAnual() {
         }
         ultimo = m;
     }
-    // Years after the line's premium years pay nothing for this line.
-    for (int k = std::max(ultimo, 0) + 1; k <= 100; ++k) est.PrimaBasicaAno[k] = 0;
+    // Years after the line's premium years pay nothing for this line (a row reads year 1 only).
+    if (!anualesFila)
+        for (int k = std::max(ultimo, 0) + 1; k <= 100; ++k) est.PrimaBasicaAno[k] = 0;
+    else if (ultimo < 1)
+        est.PrimaBasicaAno[1] = 0;
     est.PrimaLineaPrimerAno[linea] = est.PrimaBasicaAno[1];
     const Currency primerAno = Moneda(est.PrimaLineaPrimerAno[linea], "la prima del primer año");
     if (linea == 1) {
@@ -150,7 +217,8 @@ void Calculo::CalcularPrimaBasicaAnual() {
 
 void Calculo::CalcularPrimaAnualizada() {
     const int linea = est.LineaActual;
-    for (int k = 1; k <= est.AnosIlustrar; ++k) est.PrimaAnualizada[k] += est.PrimaBasicaAno[k] + est.PrimaBeneficiosAno[k];
+    const int anos = anualesFila ? std::min<int>(est.AnosIlustrar, 1) : est.AnosIlustrar;
+    for (int k = 1; k <= anos; ++k) est.PrimaAnualizada[k] += est.PrimaBasicaAno[k] + est.PrimaBeneficiosAno[k];
     est.PrimaBeneficiosLinea[linea] = Moneda(est.PrimaBeneficiosAno[1], "la prima de beneficios");
     est.PrimaAnualizadaInicial = Moneda(est.PrimaAnualizada[1], "la prima anualizada");
 }

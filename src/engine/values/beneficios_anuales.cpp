@@ -12,9 +12,22 @@ using namespace motor;
 void Calculo::CalcularBeneficiosAnuales() {
     const int linea = est.LineaActual;
     const int m = std::min<int>(est.PlazoPago, 99);
+    const LineaCotizacion& registro = ent.lineas[linea];
+    bool ninguno = true;
+    for (int slot = 1; slot <= 8; ++slot) ninguno &= registro.Beneficio[slot].empty();
+    if (ninguno) {
+        // No rider: what the slots below leave, without their lookups. An age that only gives
+        // its tariff row reads year 1.
+        const int hasta = anualesFila ? 1 : 100;
+        for (int k = 1; k <= hasta; ++k) est.PrimaBeneficiosAno[k] = 0;
+        est.NumBeneficios = 0;
+        Entero(est.EdadContratante.ComoDouble(), "la edad del contratante");
+        for (int k = 1; k <= std::min(m, hasta); ++k) est.PrimaBeneficioAno[k] = Currency();
+        for (int slot = 1; slot <= 8; ++slot) est.PrimaBeneficioSlot[slot] = est.PrimaBeneficioAno[1];
+        return;
+    }
     for (int k = 1; k <= 100; ++k) est.PrimaBeneficiosAno[k] = 0;
     est.NumBeneficios = 0;
-    const LineaCotizacion& registro = ent.lineas[linea];
     const bool educacional = NumeroProductoLinea(linea) == 6;
     const std::string producto = NumeroProductoLinea(linea) == 16 ? std::string("1") : est.ProductoLinea[linea];
     const double tope7 = est.Moneda == "Dólares" ? 160000.0 : 1600000.0;

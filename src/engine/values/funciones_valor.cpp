@@ -17,7 +17,7 @@ const Calculo::Potencia& Calculo::BuscarPotencia(double base) {
         if (p.base == base) return p;
     // Few rates occur in a run (technical, reserve, fixed ones); keep the last handful.
     if (potencias.size() >= 8) potencias.pop_front();
-    Potencia p{base, {}, {}};
+    Potencia p{base, {}, {}, Simple(std::log(base))};
     for (int k = 0; k <= 100; ++k) {
         p.v[k] = std::pow(base, -static_cast<double>(k));
         p.u[k] = std::pow(base, static_cast<double>(k));
@@ -29,10 +29,9 @@ const Calculo::Potencia& Calculo::BuscarPotencia(double base) {
 const std::array<double, 101>& Calculo::Potencias(double base) { return BuscarPotencia(base).v; }
 const std::array<double, 101>& Calculo::PotenciasPositivas(double base) { return BuscarPotencia(base).u; }
 
-void Calculo::RevisarPlazo(int x, int n) const {
-    if (x < 0 || n < 0 || n > 99 || x + n > 100)
-        throw ErrorCalculo("La edad de cálculo " + std::to_string(x) + " con un plazo de " + std::to_string(n) +
-                           " años rebasa las tablas de mortalidad (edad 99).");
+void Calculo::PlazoFueraDeTabla(int x, int n) {
+    throw ErrorCalculo("La edad de cálculo " + std::to_string(x) + " con un plazo de " + std::to_string(n) +
+                       " años rebasa las tablas de mortalidad (edad 99).");
 }
 
 namespace {
@@ -92,11 +91,22 @@ double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int co
     sob[0] = 1;
     des[0] = 1;
     double s = 0;
-    for (int k = 1; k <= n; ++k) {
-        if (k <= h) f = Simple((k - 1) * static_cast<double>(g));
-        sob[k] = p[k - 1] * sob[k - 1];
-        des[k] = v[k];
-        s += des[k - 1] * sob[k - 1] * (1.0 + f);
+    if (g == 0 && f == 0) {
+        // No growth: (1 + f) is exactly 1 in every year and is left out of the same products;
+        // the factor ends as the last assignment of the loop leaves it.
+        for (int k = 1; k <= n; ++k) {
+            sob[k] = p[k - 1] * sob[k - 1];
+            des[k] = v[k];
+            s += des[k - 1] * sob[k - 1];
+        }
+        if (std::min(h, n) >= 1) f = Simple((std::min(h, n) - 1) * static_cast<double>(g));
+    } else {
+        for (int k = 1; k <= n; ++k) {
+            if (k <= h) f = Simple((k - 1) * static_cast<double>(g));
+            sob[k] = p[k - 1] * sob[k - 1];
+            des[k] = v[k];
+            s += des[k - 1] * sob[k - 1] * (1.0 + f);
+        }
     }
     est.FactorCrecimiento = f;
     memoAnualidad.Guardar(x, n, 0, i, g, hn, 0, col, f0, versionP[col], f);
@@ -125,20 +135,46 @@ void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c,
     des[0] = 1;
     double seguro = 0, anualidad = 0;
     double muertes = 0;  // cumulative probability of death
-    for (int k = 1; k <= n; ++k) {
-        if (b <= k && k <= c) f = Simple((k - b) * static_cast<double>(g));
-        sob[k] = p[k - 1] * sob[k - 1];
-        const double acumulada = 1 - sob[k];
-        const double d = acumulada - muertes;
-        muertes = acumulada;
-        des[k] = v[k];
-        seguro += d * des[k] * (1.0 + f);
-        if (k <= m) anualidad += des[k - 1] * sob[k - 1] * (1.0 + f);
+    if (g == 0 && f == 0) {
+        // No growth: as in AnualidadCreciente, the factor 1 is left out of the same products.
+        const int pagos = std::min(m, n);
+        int k = 1;
+        for (; k <= pagos; ++k) {
+            sob[k] = p[k - 1] * sob[k - 1];
+            const double acumulada = 1 - sob[k];
+            const double d = acumulada - muertes;
+            muertes = acumulada;
+            des[k] = v[k];
+            seguro += d * des[k];
+            anualidad += des[k - 1] * sob[k - 1];
+        }
+        for (; k <= n; ++k) {
+            sob[k] = p[k - 1] * sob[k - 1];
+            const double acumulada = 1 - sob[k];
+            const double d = acumulada - muertes;
+            muertes = acumulada;
+            des[k] = v[k];
+            seguro += d * des[k];
+        }
+        const int ultimo = std::min(c, n);
+        if (std::max(b, 1) <= ultimo) f = Simple((ultimo - b) * static_cast<double>(g));
+        est.ValorDotal = des[n] * sob[n];
+    } else {
+        for (int k = 1; k <= n; ++k) {
+            if (b <= k && k <= c) f = Simple((k - b) * static_cast<double>(g));
+            sob[k] = p[k - 1] * sob[k - 1];
+            const double acumulada = 1 - sob[k];
+            const double d = acumulada - muertes;
+            muertes = acumulada;
+            des[k] = v[k];
+            seguro += d * des[k] * (1.0 + f);
+            if (k <= m) anualidad += des[k - 1] * sob[k - 1] * (1.0 + f);
+        }
+        est.ValorDotal = des[n] * sob[n] * (1.0 + f);
     }
     est.FactorCrecimiento = f;
     est.ValorSeguro = seguro;
     est.ValorAnualidad = anualidad;
-    est.ValorDotal = des[n] * sob[n] * (1.0 + f);
     memoNivelada.Guardar(x, n, m, i, g, b, c, col, f0, versionP[col], f);
     memoNivelada.s1 = est.ValorSeguro;
     memoNivelada.s2 = est.ValorAnualidad;
@@ -148,7 +184,7 @@ void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c,
 double Calculo::PrimaNetaNivelada(int x, int n, int m, int e, float i, float g, int b, int c, int col) {
     if (ProductoVentanaEs(16)) return PrimaNetaNiveladaDevolucion(x, n, m, i, g, b, c);
     SumarNivelada(x, n, m, i, g, b, c, col);
-    const float delta = Simple(std::log(1.0 + i));
+    const float delta = BuscarPotencia(1.0 + i).delta;
     const double idelta = static_cast<double>(i) / delta;
     if (e == 1) {
         const double r = Dividir(idelta * est.ValorSeguro * 1000 + est.ValorDotal * 1000, est.ValorAnualidad,
@@ -240,7 +276,7 @@ double Calculo::PrimaUnicaCreciente(int x, int n, float i, float g, int16_t s, i
     }
     est.ValorDotal = est.Descuento[n] * est.Sobrevivencia[n];
     // The force of interest in single precision, as the premium functions take it.
-    const float delta = Simple(std::log(1.0 + i));
+    const float delta = BuscarPotencia(1.0 + i).delta;
     return static_cast<double>(i) / delta * est.ValorSeguro * 1000 + s * est.ValorDotal * 1000;
 }
 

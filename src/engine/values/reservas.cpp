@@ -59,11 +59,20 @@ void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
     }
     u.valida = false;
     const float f0 = fc;
-    for (int k = 2; k <= n; ++k) {
-        if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
-        const double pi = k <= m ? 1.0 : 0.0;
-        const double f = 1.0 + fc;
-        r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
+    if (g == 0 && fc == 0) {
+        // No growth: the factor 1 is left out of the same products (x · 1 = x).
+        for (int k = 2; k <= n; ++k) {
+            const double pi = k <= m ? 1.0 : 0.0;
+            r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
+        }
+        if (std::min(h, n) >= 2) fc = Simple((std::min(h, n) - 1) * static_cast<double>(g));
+    } else {
+        for (int k = 2; k <= n; ++k) {
+            if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
+            const double pi = k <= m ? 1.0 : 0.0;
+            const double f = 1.0 + fc;
+            r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
+        }
     }
     est.FactorCrecimiento = fc;
     if (!enCorrida) return;
@@ -186,7 +195,13 @@ void Calculo::CalcularReservaRescate() {
     const float i = est.TasaReservas, g = est.IncrementoActual;
     const double uno = 1 + static_cast<double>(i);
     const double p1q = est.P[2][x];
-    est.Anualidad20 = AnualidadCreciente(x, 20, i, g, 0, 2);
+    // Only methods 1, 6 and 12 compare with a 20-year plan. An age that only gives its row
+    // checks that plan's years against the tables, as the annuity does, and goes without it.
+    const int16_t metodo = est.MetodoRescate;
+    if (!abreviada || metodo == 1 || metodo == 6 || metodo == 12)
+        est.Anualidad20 = AnualidadCreciente(x, 20, i, g, 0, 2);
+    else
+        RevisarPlazo(x, 20);
 
     auto reglaT = [&] {
         const double a20 = est.Anualidad20;
@@ -209,7 +224,7 @@ void Calculo::CalcularReservaRescate() {
     auto nivelar = [&](double pn, double a, double p1) { return a - 1 == 0 ? 0.0 : (pn * a - p1) / (a - 1); };
     auto primerReserva = [&](double p1, double costo) { return Dividir(uno * p1 - costo, p1q, "la reserva"); };
 
-    switch (est.MetodoRescate) {
+    switch (metodo) {
         case 1: {
             double pn = 0;
             const double p1 = primerAnoTope(pn);
