@@ -14,6 +14,8 @@
 # the sample agent system to /var/lib. The programs find all of it from their own folder (the
 # ODBC configuration through a path relative to it, fixed at configure time), so an install
 # under DESTDIR or a package unpacked with dpkg -x works where it lands.
+# Named after the package, not the CMake project.
+set(CMAKE_INSTALL_DOCDIR share/doc/cotizador-vida)
 include(GNUInstallDirs)
 
 set(CV_APLICACION lib/cotizador-vida)
@@ -74,22 +76,26 @@ set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_PACKAGE_CONTACT "Cotizador de Vida <sistemas@veralta.example.mx>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Cotizador de seguros de vida individual")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Cotizador de seguros de vida individual
- Cotizaciones de planes temporales, dotales y vitalicios con beneficios
- adicionales, aportaciones, ilustración año por año, propuesta impresa y
- hojas de tarifas. Programa de escritorio (cotizador) y de línea de
- órdenes (cotizador-cli), con la base de productos y un sistema de agentes
- de muestra.")
+set(CPACK_PACKAGE_DESCRIPTION "Cotizaciones de planes temporales, dotales y vitalicios con beneficios
+adicionales, aportaciones, ilustración año por año, propuesta impresa y
+hojas de tarifas. Programa de escritorio (cotizador) y de línea de
+órdenes (cotizador-cli), con la base de productos y un sistema de agentes
+de muestra.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Besides the libraries the programs link: the window system plug-in, the SVG plug-ins, the ODBC
-# driver of the sample agent system and the fonts the printouts name.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, unixodbc, libsqliteodbc, fonts-liberation2")
+set(CPACK_STRIP_FILES ON)
+# Besides the libraries the programs link (found by dpkg-shlibdeps; SQLCipher is linked in): the
+# window system plug-ins, the ODBC tools and the driver of the sample agent system, and the fonts
+# the printouts name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, unixodbc, libsqliteodbc, fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "odbc-postgresql")
 file(WRITE ${CMAKE_BINARY_DIR}/instalacion/conffiles
      "${CV_ODBC_COMPLETA}/odbcinst.ini\n${CV_ODBC_COMPLETA}/odbc.ini\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/instalacion/conffiles)
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/paquete)
 include(CPack)
+
+# The package built, unpacked into a fresh root and run from there (tools/probar-paquete.sh).
+add_test(NAME paquete.instalado COMMAND ${PROJECT_SOURCE_DIR}/tools/probar-paquete.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(paquete.instalado PROPERTIES TIMEOUT 600)
