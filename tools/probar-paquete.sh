@@ -47,6 +47,12 @@ contiene "$R/usr/share/applications/cotizador-vida.desktop" "Name=Cotizador de V
 contiene "$R/etc/cotizador-vida/odbc.ini" "[OSTRIK167]" "Database=/var/lib/cotizador-vida/agentes.db"
 contiene "$R/etc/cotizador-vida/odbcinst.ini" "[SQLite3]" "Driver=/"
 [ "$(stat -c %a "$R/var/lib/cotizador-vida")" = 777 ] || fallar "la carpeta del sistema de agentes de muestra no es de escritura"
+# The sample data source through the installed drivers, on the unpacked database.
+sed "s|^Database=.*|Database=$R/var/lib/cotizador-vida/agentes.db|" "$R/etc/cotizador-vida/odbc.ini" >"$T/odbc.ini"
+echo "SELECT nombre, perfil FROM iusuarios WHERE nombre = 'rgarcia';" |
+  ODBCSYSINI="$R/etc/cotizador-vida" ODBCINI="$T/odbc.ini" isql -b -d'|' OSTRIK167 >"$T/isql.txt" 2>&1 ||
+  { cat "$T/isql.txt" >&2; fallar "el origen de datos de muestra no abre"; }
+contiene "$T/isql.txt" "rgarcia|Oficina"
 
 # A clean environment, run from "/": what a menu entry or a new terminal gives.
 limpio() { (cd / && env -i PATH=/usr/bin:/bin HOME="$T/casa" LANG=C.UTF-8 "$@"); }
