@@ -19,6 +19,9 @@ contiene() {  # ARCHIVO TEXTO...
   for t in "$@"; do grep -qF -- "$t" "$a" || { cat "$a" >&2; fallar "$a no dice: $t"; }; done
 }
 
+prefijo=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$COMPILACION/CMakeCache.txt")
+[ "$prefijo" = /usr ] || fallar "el paquete se instala en /usr: configure con -DCMAKE_INSTALL_PREFIX=/usr (ahora $prefijo)"
+
 echo "== paquete"
 cpack --config "$COMPILACION/CPackConfig.cmake" -B "$T/paquete" >"$T/cpack.log" 2>&1 || { cat "$T/cpack.log" >&2; fallar "cpack falló"; }
 debs=("$T"/paquete/cotizador-vida_*_amd64.deb)
