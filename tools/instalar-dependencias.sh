@@ -10,6 +10,7 @@ PAQUETES=(
   libqt6sql6-sqlite libqt6sql6-odbc
   unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql
   poppler-utils fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
+  dpkg-dev groff-base
 )
 
 faltan=()

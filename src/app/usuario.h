@@ -1,6 +1,7 @@
 #pragma once
 // The login window and the agent system it asks: an account exists when the agent system has a
 // row with that name; there is no password.
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -40,6 +41,19 @@ RegistroUso RegistroDeImpresion(const EstadoProceso& proceso, const std::string&
 // wait, a plain message says so; true when it was written now.
 bool AnotarUso(Interaccion& ui, SistemaAgentes& agentes, const RegistroUso& registro);
 
+// An ODBC configuration as unixODBC reads it from the environment: the folder of odbcinst.ini
+// (ODBCSYSINI) and the odbc.ini with the data sources (ODBCINI).
+struct ConfiguracionOdbc {
+    std::filesystem::path odbcsysini;
+    std::filesystem::path odbcini;
+};
+
+// What to do when the login finds no usable data source on this computer (it is not configured,
+// its driver is not registered or does not load): how IT points the program at the insurer's
+// agent server, and how to use the sample agent system of `muestra` (when there is one besides
+// the configuration in use). Empty for any other failure, which the driver's text explains.
+std::string QueHacerSinOrigenDatos(ErrorSistemaAgentes::Causa causa, const std::optional<ConfiguracionOdbc>& muestra);
+
 class FrmUsuario {
 public:
     FrmUsuario(Interaccion& ui, EstadoProceso& proceso, SistemaAgentes& agentes);
@@ -49,6 +63,8 @@ public:
     Boton Command1;  // "&Aceptar"
     std::string foco = "txtUsuario";
     std::string PerfilUsuario;  // the role read from the account's row
+    // The sample agent system of this installation, offered when nothing is configured.
+    std::optional<ConfiguracionOdbc> odbcMuestra;
 
     void txtUsuario_LostFocus();
     // True when the account exists: the main window is to be opened.

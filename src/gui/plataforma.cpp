@@ -10,7 +10,7 @@ std::vector<fs::path> UbicacionesManual(const fs::path& rutaManual) {
             carpeta / "manual" / "manual.pdf",
             carpeta / "manual.pdf",
             carpeta / "MANUAL DE USUARIO.pdf",
-            carpeta / ".." / "share" / "cotizador" / "manual.pdf"};
+            (carpeta / ".." / ".." / "share" / "doc" / "cotizador-vida" / "manual.pdf").lexically_normal()};
 }
 
 std::optional<fs::path> BuscarManual(const fs::path& rutaManual) {
@@ -18,6 +18,20 @@ std::optional<fs::path> BuscarManual(const fs::path& rutaManual) {
         std::error_code ec;
         if (fs::is_regular_file(p, ec)) return p;
     }
+    return std::nullopt;
+}
+
+std::optional<app::ConfiguracionOdbc> ConfiguracionOdbcPropia(const fs::path& carpeta, const fs::path& instalada) {
+    std::error_code ec;
+    const fs::path arriba = carpeta.parent_path();
+    // Only a build tree holds a CMakeCache.txt: an installed program never reads a folder
+    // that merely happens to be called "odbc" beside its own.
+    if (fs::is_regular_file(arriba / "CMakeCache.txt", ec) && fs::is_regular_file(arriba / "odbc" / "agentes" / "odbc.ini", ec))
+        return app::ConfiguracionOdbc{arriba / "odbc", arriba / "odbc" / "agentes" / "odbc.ini"};
+    if (instalada.empty()) return std::nullopt;
+    const fs::path c = (carpeta / instalada).lexically_normal();
+    if (fs::is_regular_file(c / "odbcinst.ini", ec) && fs::is_regular_file(c / "odbc.ini", ec))
+        return app::ConfiguracionOdbc{c, c / "odbc.ini"};
     return std::nullopt;
 }
 

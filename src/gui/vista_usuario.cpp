@@ -126,6 +126,7 @@ void Arranque::Iniciar() {
     Presentar([this] {
         login_->show();
         login_->activateWindow();
+        emit loginMostrado();
     });
 }
 

@@ -59,6 +59,7 @@ public:
     VistaCotizador* Principal() { return principal_; }
 
 signals:
+    void loginMostrado();
     void principalAbierta(VistaCotizador* vista);
 
 private:

@@ -61,11 +61,12 @@ class AgentesFalsos : public SistemaAgentes {
 public:
     std::map<std::string, FilaUsuario> cuentas;
     bool sinConexion = false;
+    ErrorSistemaAgentes::Causa causaSinConexion = ErrorSistemaAgentes::Causa::Otra;
     std::vector<std::string> consultas;
     std::vector<RegistroUso> registros;
 
     void Conectar() override {
-        if (sinConexion) throw ErrorSistemaAgentes("IM002 Data source name not found");
+        if (sinConexion) throw ErrorSistemaAgentes("IM002 Data source name not found", causaSinConexion);
     }
     std::optional<FilaUsuario> BuscarUsuario(const std::string& nombre) override {
         consultas.push_back(nombre);

@@ -64,6 +64,53 @@ TEST(Inicio, SinSistemaDeAgentesSeExplicaYNoSeEntra) {
     EXPECT_EQ(app.login.txtUsuario.texto, "jperez");  // nothing typed is lost
 }
 
+// A computer without the data source (the first run of a new installation) is told how to point
+// the program at the agent server, or at the sample agent system when the installation has one;
+// a failure of a configured server is left to the driver's own text.
+TEST(Inicio, SinOrigenDeDatosSeExplicaComoConfigurarlo) {
+    using Causa = ErrorSistemaAgentes::Causa;
+    const ConfiguracionOdbc muestra{"/opt/cv/etc", "/opt/cv/etc/odbc.ini"};
+    struct Caso {
+        Causa causa;
+        bool conMuestra;
+        std::vector<std::string> dice;
+        std::vector<std::string> noDice;
+    };
+    const std::string kServidor = "escribir la sección [OSTRIK167] (controlador, servidor, puerto y base de datos)";
+    const std::string kMuestra = "sistema de agentes de muestra (cuentas jperez, de agente, y rgarcia, de oficina)";
+    const std::string kVariables = "ODBCINI=/opt/cv/etc/odbc.ini y ODBCSYSINI=/opt/cv/etc.";
+    const Caso casos[] = {
+        {Causa::SinOrigenDatos, true, {"no tiene configurado el origen de datos OSTRIK167", kServidor, "ODBCINI apuntando", kMuestra, kVariables}, {}},
+        {Causa::SinOrigenDatos, false, {"no tiene configurado el origen de datos OSTRIK167", kServidor}, {kMuestra}},
+        {Causa::SinControlador, true, {"nombra un controlador ODBC que no está registrado", "odbcinst.ini", kMuestra, kVariables}, {kServidor}},
+        {Causa::ControladorNoCarga, true, {"libsqliteodbc", "odbc-postgresql", kMuestra}, {kServidor}},
+        {Causa::CredencialesRechazadas, true, {}, {kServidor, kMuestra, "\n"}},
+        {Causa::ServidorNoResponde, true, {}, {kServidor, kMuestra, "\n"}},
+        {Causa::Otra, true, {}, {kServidor, kMuestra, "\n"}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(static_cast<int>(c.causa) * 10 + c.conMuestra);
+        Carpeta carpeta("031208.svi");
+        GuionCompleto ui;
+        AgentesFalsos agentes;
+        agentes.sinConexion = true;
+        agentes.causaSinConexion = c.causa;
+        Aplicacion app(ui, agentes, carpeta.Ruta());
+        if (c.conMuestra) app.login.odbcMuestra = muestra;
+        app.login.txtUsuario.texto = "jperez";
+        EXPECT_FALSE(app.Entrar(kHoy));
+        ASSERT_EQ(ui.mensajes.size(), 1u);
+        EXPECT_EQ(ui.mensajes[0].titulo, "Validación");
+        const std::string& m = ui.mensajes[0].texto;
+        // The driver's own explanation always comes first.
+        EXPECT_TRUE(m.starts_with("No se pudo conectar con el sistema de agentes: IM002 Data source name not found")) << m;
+        for (const auto& d : c.dice) EXPECT_NE(m.find(d), std::string::npos) << m << "\n  sin: " << d;
+        for (const auto& d : c.noDice) EXPECT_EQ(m.find(d), std::string::npos) << m << "\n  con: " << d;
+        EXPECT_EQ(app.login.txtUsuario.texto, "jperez");
+        EXPECT_EQ(app.Principal(), nullptr);
+    }
+}
+
 TEST(Inicio, CerrarLaVentanaPrincipalVuelveAlLoginYEntrarLaReinicia) {
     Carpeta carpeta("031208.svi");
     GuionCompleto ui;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -221,6 +222,52 @@ private slots:
         QCOMPARE(Q(gui::BuscarManual(pps)->string()), d.filePath("manual/manual.pdf"));
         QFile(Q(pps.string())).open(QIODevice::WriteOnly);
         QCOMPARE(Q(gui::BuscarManual(pps)->string()), Q(pps.string()));
+    }
+    // The installed layout: the manual in the documentation folder, two levels above the program.
+    void manualInstalado() {
+        QTemporaryDir d;
+        QDir(d.path()).mkpath("lib/cotizador-vida");
+        QDir(d.path()).mkpath("share/doc/cotizador-vida");
+        QFile(d.filePath("share/doc/cotizador-vida/manual.pdf")).open(QIODevice::WriteOnly);
+        const fs::path pps = S(d.filePath("lib/cotizador-vida/MANUAL DE USUARIO.pps"));
+        QVERIFY(gui::BuscarManual(pps));
+        QCOMPARE(Q(gui::BuscarManual(pps)->string()), d.filePath("share/doc/cotizador-vida/manual.pdf"));
+    }
+    // Which ODBC configuration the program in lib/cotizador-vida takes as its own, by what lies
+    // around it: a build tree's only with its CMakeCache.txt, an installation's only when both
+    // files are there.
+    void configuracionOdbcPropia_data() {
+        QTest::addColumn<QStringList>("archivos");
+        QTest::addColumn<QString>("sysini");
+        QTest::addColumn<QString>("ini");
+        const QStringList compilacion{"lib/CMakeCache.txt", "lib/odbc/odbcinst.ini", "lib/odbc/agentes/odbc.ini"};
+        const QStringList instalada{"etc/cotizador-vida/odbcinst.ini", "etc/cotizador-vida/odbc.ini"};
+        QTest::newRow("árbol de compilación") << compilacion << "lib/odbc" << "lib/odbc/agentes/odbc.ini";
+        QTest::newRow("compilación antes que instalación") << compilacion + instalada << "lib/odbc" << "lib/odbc/agentes/odbc.ini";
+        QTest::newRow("carpeta odbc sin CMakeCache") << QStringList{"lib/odbc/odbcinst.ini", "lib/odbc/agentes/odbc.ini"} << "" << "";
+        QTest::newRow("instalada") << instalada << "etc/cotizador-vida" << "etc/cotizador-vida/odbc.ini";
+        QTest::newRow("instalada sin odbcinst.ini") << QStringList{"etc/cotizador-vida/odbc.ini"} << "" << "";
+        QTest::newRow("instalada sin odbc.ini") << QStringList{"etc/cotizador-vida/odbcinst.ini"} << "" << "";
+        QTest::newRow("nada") << QStringList{} << "" << "";
+    }
+    void configuracionOdbcPropia() {
+        QFETCH(QStringList, archivos);
+        QFETCH(QString, sysini);
+        QFETCH(QString, ini);
+        QTemporaryDir d;
+        QDir(d.path()).mkpath("lib/cotizador-vida");
+        for (const QString& a : archivos) {
+            QDir(d.path()).mkpath(QFileInfo(d.filePath(a)).path());
+            QVERIFY(QFile(d.filePath(a)).open(QIODevice::WriteOnly));
+        }
+        const auto c = gui::ConfiguracionOdbcPropia(S(d.filePath("lib/cotizador-vida")), "../../etc/cotizador-vida");
+        if (sysini.isEmpty()) {
+            QVERIFY(!c);
+            return;
+        }
+        QVERIFY(c);
+        QCOMPARE(Q(c->odbcsysini.string()), d.filePath(sysini));
+        QCOMPARE(Q(c->odbcini.string()), d.filePath(ini));
     }
 };
 
