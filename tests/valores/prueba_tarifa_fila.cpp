@@ -199,26 +199,27 @@ TEST(TarifaPorFila, UnaTarifaQueNoSePuedeCalcularDaSuMensaje) {
         // q of age 98 above 1 under the extra premium: a survival probability of 0 in the term.
         EntradaCalculo in = buscar("vida_entera");
         in.txtExtraPrimaMedica = "150";
-        fallidas.push_back({"vida entera al 150 %", in, "No se puede calcular la reserva: división entre cero."});
+        fallidas.push_back({"vida entera al 150 %", in, "Edad 15 de la tarifa: No se puede calcular la reserva: división entre cero."});
     }
     {
         EntradaCalculo in = buscar("temporal_20");
         in.txtEdadInicial = "75";
         in.txtEdadFinal = "85";
-        fallidas.push_back({"temporal de 20 años hasta los 85", in, "No se puede calcular la reserva: división entre cero."});
+        fallidas.push_back({"temporal de 20 años hasta los 85", in, "Edad 82 de la tarifa: No se puede calcular la reserva: división entre cero."});
     }
     {
         EntradaCalculo in = buscar("temporal_20");
         in.txtExtraPrimaMedica = "600";
         in.txtEdadInicial = "50";
-        fallidas.push_back({"temporal de 20 años al 600 %", in, "No se puede calcular la reserva: división entre cero."});
+        fallidas.push_back({"temporal de 20 años al 600 %", in, "Edad 69 de la tarifa: No se puede calcular la reserva: división entre cero."});
     }
     {
         EntradaCalculo in = buscar("temporal_edad_alcanzada_65");
         in.txtEdadFinal = "70";
         fallidas.push_back({"edad alcanzada 65 hasta los 70", in,
-                            "No se puede calcular la prima neta nivelada (anualidad nula): división entre cero."});
+                            "Edad 65 de la tarifa: No se puede calcular la prima neta nivelada (anualidad nula): división entre cero."});
     }
+    // Each message names the first age of the range that cannot be priced.
     for (const auto& f : fallidas) {
         SCOPED_TRACE(f.nombre);
         try {

@@ -50,7 +50,10 @@ template <typename Que>
     try {
         return Currency::DesdeDouble(x);
     } catch (const std::exception&) {
-        throw ErrorCalculo("El importe de " + Texto(que) + " no es válido o es demasiado grande.");
+        std::string cual = Texto(que);
+        // "de el fondo" is written "del fondo".
+        cual = cual.rfind("el ", 0) == 0 ? "del " + cual.substr(3) : "de " + cual;
+        throw ErrorCalculo("El importe " + cual + " no es válido o es demasiado grande.");
     }
 }
 

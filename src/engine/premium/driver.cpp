@@ -146,7 +146,13 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
         // last one runs as a quote of that age, so the state after the tariff is that quote's.
         // Whoever watches the lines sees every age in full.
         abreviada = edad < est.EdadFinal && !AlCalcularLinea;
-        CalcularLineas();
+        try {
+            CalcularLineas();
+        } catch (const ErrorCalculo& e) {
+            // Which age of the range could not be priced is what the person needs to know.
+            abreviada = false;
+            throw ErrorCalculo("Edad " + std::to_string(edad) + " de la tarifa: " + e.what());
+        }
         r.filasTarifa.push_back(FilaDeTarifa());
     }
     abreviada = false;
