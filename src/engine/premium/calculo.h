@@ -152,6 +152,9 @@ private:
             PlazoFueraDeTabla(x, n);
     }
     [[noreturn]] static void PlazoFueraDeTabla(int x, int n);
+    bool tarifaEnCurso = false;  // inside the age loop of a tariff
+    // The message of an abandoned run (the tariff's age first) with the state cleared.
+    std::string Abandonar(std::string mensaje);
     bool ProductoVentanaEs(int codigo) {  // the number in the window's product field
         if (!ventanaLeida) LeerProductoVentana();
         return numeroVentana == codigo;

@@ -40,6 +40,7 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
             c.abreviada = c.fondoEnCorrida = c.anualesFila = c.anosCompletos = false;
             c.lineaLeida = 0;
             c.tramosLeidos = nullptr;
+            c.tarifaEnCurso = false;
         }
     } corrida(*this);
     try {
@@ -48,16 +49,21 @@ ResultadoCalculo Calculo::CalcularCotizacion(const EntradaCalculo& entrada) {
         CopiarLineas();
         AgruparProductos();
         return EjecutarCalculo();
-    } catch (const ErrorCalculo&) {
-        LimpiarEstado();
-        throw;
+    } catch (const ErrorCalculo& ex) {
+        throw ErrorCalculo(Abandonar(ex.what()));
     } catch (const datos::ErrorCatalogo& ex) {
-        LimpiarEstado();
-        throw ErrorCalculo(std::string("Error en el catálogo de productos: ") + ex.what());
+        throw ErrorCalculo(Abandonar(std::string("Error en el catálogo de productos: ") + ex.what()));
     } catch (const ErrorDesbordamiento& ex) {
-        LimpiarEstado();
-        throw ErrorCalculo(std::string("Un valor de la cotización está fuera de rango: ") + ex.what());
+        throw ErrorCalculo(Abandonar(std::string("Un valor de la cotización está fuera de rango: ") + ex.what()));
     }
+}
+
+std::string Calculo::Abandonar(std::string mensaje) {
+    // Which age of a tariff could not be priced is what the person needs to know.
+    if (tarifaEnCurso) mensaje = "Edad " + std::to_string(est.Edad) + " de la tarifa: " + mensaje;
+    tarifaEnCurso = false;
+    LimpiarEstado();
+    return mensaje;
 }
 
 // A clear state, built in place rather than assigned from a temporary.
@@ -139,6 +145,7 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
     }
     // The loop variable is the engine's age; after the loop it stands one past the last age.
     int edad = est.EdadInicial;
+    tarifaEnCurso = true;
     if (est.EdadFinal >= est.EdadInicial) r.filasTarifa.reserve(static_cast<size_t>(est.EdadFinal - est.EdadInicial + 1));
     for (; edad <= est.EdadFinal; ++edad) {
         est.Edad = static_cast<int16_t>(edad);
@@ -146,16 +153,11 @@ ResultadoCalculo Calculo::EjecutarCalculo() {
         // last one runs as a quote of that age, so the state after the tariff is that quote's.
         // Whoever watches the lines sees every age in full.
         abreviada = edad < est.EdadFinal && !AlCalcularLinea;
-        try {
-            CalcularLineas();
-        } catch (const ErrorCalculo& e) {
-            // Which age of the range could not be priced is what the person needs to know.
-            abreviada = false;
-            throw ErrorCalculo("Edad " + std::to_string(edad) + " de la tarifa: " + e.what());
-        }
+        CalcularLineas();
         r.filasTarifa.push_back(FilaDeTarifa());
     }
     abreviada = false;
+    tarifaEnCurso = false;
     est.Edad = static_cast<int16_t>(std::min(edad, 32767));
     EtiquetarPlanes();
     return r;
