@@ -56,7 +56,7 @@ Prospecto y cotización (lo que se escribe en la ventana "Cotizador de Vida"):
   --edad-tutor N              edad del padre o tutor (beneficios BITF y CAF)
   --riesgo-selecto si|no, --extraprima-ocupacional N, --extraprima-medica N,
   --tasa-interes N, --tipo-incremento Aritmetico|Geometrico   campos gerenciales
-  --linea ESPECIFICACION      una línea de la cotización (se repite para varias):
+  --linea DATOS               una línea de la cotización (se repite para varias):
         producto=CODIGO|NOMBRE,pago=N,seguro=N,participacion=N,incremento=N,
         beneficios=BIT+BPAI+MA+DI+TI+EG+BITF+CAF,edad_menor=N,edad_alcanzada=22
         (la primera entrada sin "=" es el producto: --linea 1,pago=20)

@@ -19,19 +19,19 @@ std::vector<std::string> ListaBeneficios(const std::string& texto) {
     return r;
 }
 
-PeticionLinea LeerLinea(const std::string& especificacion) {
+PeticionLinea LeerLinea(const std::string& texto) {
     PeticionLinea l;
     size_t inicio = 0;
     bool primera = true;
-    while (inicio <= especificacion.size()) {
-        size_t fin = especificacion.find(',', inicio);
-        if (fin == std::string::npos) fin = especificacion.size();
-        const std::string parte = Recortar(especificacion.substr(inicio, fin - inicio));
+    while (inicio <= texto.size()) {
+        size_t fin = texto.find(',', inicio);
+        if (fin == std::string::npos) fin = texto.size();
+        const std::string parte = Recortar(texto.substr(inicio, fin - inicio));
         inicio = fin + 1;
         if (parte.empty()) continue;
         const size_t igual = parte.find('=');
         if (igual == std::string::npos) {
-            if (!primera) throw ErrorUso("En la línea \"" + especificacion + "\" falta \"=\" en \"" + parte + "\".");
+            if (!primera) throw ErrorUso("En la línea \"" + texto + "\" falta \"=\" en \"" + parte + "\".");
             l.producto = parte;
             primera = false;
             continue;
@@ -55,9 +55,9 @@ PeticionLinea LeerLinea(const std::string& especificacion) {
         else if (clave == "edad_alcanzada")
             l.edadAlcanzada = valor;
         else
-            throw ErrorUso("La línea \"" + especificacion + "\" tiene una clave desconocida: \"" + clave + "\".");
+            throw ErrorUso("La línea \"" + texto + "\" tiene una clave desconocida: \"" + clave + "\".");
     }
-    if (l.producto.empty()) throw ErrorUso("La línea \"" + especificacion + "\" no dice el producto.");
+    if (l.producto.empty()) throw ErrorUso("La línea \"" + texto + "\" no dice el producto.");
     return l;
 }
 

@@ -49,7 +49,7 @@ std::vector<std::string> ListaBeneficios(const std::string& texto);
 // A line written as "producto=1,pago=20,seguro=20,participacion=60,incremento=5,
 // beneficios=BIT+MA,edad_menor=5,edad_alcanzada=22"; a first entry without "=" is the product.
 // Throws ErrorUso (conductor.h) for an unknown key.
-PeticionLinea LeerLinea(const std::string& especificacion);
+PeticionLinea LeerLinea(const std::string& texto);
 
 // "si"/"no" and their usual spellings; nothing for anything else.
 std::optional<bool> LeerSiNo(const std::string& texto);
