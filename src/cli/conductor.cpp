@@ -267,30 +267,20 @@ void Conductor::Beneficio(const std::string& nombre) {
     app::FrmCotizador& w = s_->w;
     std::string k = Clave(nombre);
     if (k == "EG25" || k == "ENFGR") k = "EG";
-    struct Caja {
-        const char* clave;
-        app::Casilla* caja;
-        void (app::FrmCotizador::*regla)();
-    };
-    const Caja cajas[] = {
-        {"BIT", &w.chkbit, &app::FrmCotizador::chkbit_Click},    {"BPAI", &w.chkbpai, &app::FrmCotizador::chkbpai_Click},
-        {"MA", &w.chkma, &app::FrmCotizador::chkma_Click},       {"DI", &w.chkdi, &app::FrmCotizador::chkdi_Click},
-        {"TI", &w.chkti, &app::FrmCotizador::chkti_Click},       {"EG", &w.chkenfgr, &app::FrmCotizador::chkenfgr_Click},
-        {"BITF", &w.Chkbitf, &app::FrmCotizador::Chkbitf_Click}, {"CAF", &w.Chkcat, &app::FrmCotizador::Chkcat_Click},
-    };
-    for (const Caja& c : cajas) {
+    for (const cotizacion::CajaBeneficio& c : cotizacion::CajasBeneficio()) {
         if (k != c.clave) continue;
-        if (!c.caja->habilitado || !c.caja->visible)
-            throw Rechazo({app::Simple("El beneficio " + c.caja->titulo + " no se puede contratar en esta línea.")});
-        if (c.caja->marcada) return;
-        c.caja->marcada = true;
+        app::Casilla& caja = w.*c.caja;
+        if (!caja.habilitado || !caja.visible)
+            throw Rechazo({app::Simple("El beneficio " + caja.titulo + " no se puede contratar en esta línea.")});
+        if (caja.marcada) return;
+        caja.marcada = true;
         (w.*c.regla)();
         Revisar();
-        if (!c.caja->marcada) {
+        if (!caja.marcada) {
             if ((k == "BITF" || k == "CAF") && !(peticion_ && peticion_->edadTutor))
-                throw Rechazo({app::Simple("El beneficio " + c.caja->titulo +
+                throw Rechazo({app::Simple("El beneficio " + caja.titulo +
                                            " pide la edad del padre o tutor (--edad-tutor, columna edad_tutor).")});
-            throw Rechazo({app::Simple("El beneficio " + c.caja->titulo + " no se puede contratar en esta línea.")});
+            throw Rechazo({app::Simple("El beneficio " + caja.titulo + " no se puede contratar en esta línea.")});
         }
         return;
     }
@@ -458,11 +448,8 @@ OfertaProducto Conductor::Oferta(const std::string& producto, const std::string&
     Producto(producto);
     app::FrmCotizador& w = s_->w;
     OfertaProducto o;
-    const std::pair<const char*, const app::Casilla*> cajas[] = {{"BIT", &w.chkbit}, {"BPAI", &w.chkbpai}, {"MA", &w.chkma},
-                                                                 {"DI", &w.chkdi},   {"TI", &w.chkti},     {"EG", &w.chkenfgr},
-                                                                 {"BITF", &w.Chkbitf}, {"CAF", &w.Chkcat}};
-    for (const auto& [clave, caja] : cajas)
-        if (caja->habilitado && caja->visible) o.beneficios.push_back(clave);
+    for (const cotizacion::CajaBeneficio& c : cotizacion::CajasBeneficio())
+        if ((w.*c.caja).habilitado && (w.*c.caja).visible) o.beneficios.push_back(c.clave);
     const std::vector<std::string> pagos = w.dbcPago.elementos, seguros = w.dbcPlazo.elementos;
     const bool educacional = Recortar(w.txtProducto.texto) == "6";
     for (size_t i = 0; i < pagos.size() && i < seguros.size(); ++i) {

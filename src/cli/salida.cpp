@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <map>
 
 #include "core/formato.h"
 #include "core/numeros.h"
@@ -130,14 +129,12 @@ std::vector<DatosLinea> LineasDe(const cotizacion::TablaLineas& t) {
         DatosLinea d{k, l.Producto, t.NombresLinea[static_cast<size_t>(k)], l.PlazoPago, l.PlazoSeguro,
                      TextoNumero(l.Participacion), TextoNumero(l.Incremento), {}};
         // The rider slots hold the ids the rider boxes write.
-        static const std::map<std::string, std::string> kNombres = {{"1", "BIT"}, {"2", "BPAI"}, {"3", "MA"},
-                                                                    {"4", "DI"},  {"5", "TI"},   {"7", "EG"},
-                                                                    {"8", "BITF"}, {"9", "CAF"}};
+        const auto& cajas = cotizacion::CajasBeneficio();
         for (int e = 1; e <= std::min<int>(l.CantidadBeneficios, 10); ++e) {
-            const std::string& id = l.Beneficio[static_cast<size_t>(e)];
+            const std::string id = Recortar(l.Beneficio[static_cast<size_t>(e)]);
             if (id.empty()) continue;
-            auto n = kNombres.find(Recortar(id));
-            d.beneficios.push_back(n != kNombres.end() ? n->second : id);
+            auto c = std::find_if(cajas.begin(), cajas.end(), [&](const auto& x) { return id == x.id; });
+            d.beneficios.push_back(c != cajas.end() ? c->clave : id);
         }
         r.push_back(std::move(d));
     }
@@ -152,14 +149,15 @@ std::string Lista(const std::vector<std::string>& v, const char* sep = " ") {
 
 struct Frecuencia {
     const char* nombre;
+    const char* clave;  // field name in JSON and batch rows
     Currency primero, siguientes;
 };
 
 std::vector<Frecuencia> Frecuencias(const cotizacion::MontosPorFrecuencia& m) {
-    return {{"Anual", m.PagoAnual, m.PagoAnualNeto},
-            {"Semestral", m.PagoSemestral, m.PagoSemestralNeto},
-            {"Trimestral", m.PagoTrimestral, m.PagoTrimestralNeto},
-            {"Mensual", m.PagoMensual, m.PagoMensualNeto}};
+    return {{"Anual", "anual", m.PagoAnual, m.PagoAnualNeto},
+            {"Semestral", "semestral", m.PagoSemestral, m.PagoSemestralNeto},
+            {"Trimestral", "trimestral", m.PagoTrimestral, m.PagoTrimestralNeto},
+            {"Mensual", "mensual", m.PagoMensual, m.PagoMensualNeto}};
 }
 
 struct CampoPrima {
@@ -368,9 +366,7 @@ void ImprimirCotizacion(Conductor& c, Formato f, std::ostream& out) {
 
     j.Objeto("recibos");
     for (const auto& q : frecuencias) {
-        std::string clave = Mayusculas(q.nombre);
-        std::transform(clave.begin(), clave.end(), clave.begin(), [](unsigned char x) { return std::tolower(x); });
-        j.Objeto(clave.c_str()).Texto("primer_recibo", Dinero(q.primero)).Texto("subsecuentes", Dinero(q.siguientes)).Fin();
+        j.Objeto(q.clave).Texto("primer_recibo", Dinero(q.primero)).Texto("subsecuentes", Dinero(q.siguientes)).Fin();
     }
     j.Fin();
 
@@ -573,10 +569,8 @@ FilaResultado ResultadoLote(Conductor& c, const std::string& id) {
     FilaResultado r = {{"id", id}, {"estado", "ok"}, {"mensaje", ""}, {"suma_asegurada", Dinero(e.SumaAseguradaGlobal)}};
     for (const auto& p : CamposPrima(w)) r.emplace_back(p.clave, Decimal(p.campo->texto));
     for (const auto& q : Frecuencias(c.Corrida().montos)) {
-        std::string base = q.nombre;
-        std::transform(base.begin(), base.end(), base.begin(), [](unsigned char x) { return std::tolower(x); });
-        r.emplace_back(base + "_primer_recibo", Dinero(q.primero));
-        r.emplace_back(base + "_subsecuentes", Dinero(q.siguientes));
+        r.emplace_back(std::string(q.clave) + "_primer_recibo", Dinero(q.primero));
+        r.emplace_back(std::string(q.clave) + "_subsecuentes", Dinero(q.siguientes));
     }
     return r;
 }

@@ -59,13 +59,25 @@ void TablaLineas::Limpiar() {
     }
 }
 
+const std::array<CajaBeneficio, 8>& CajasBeneficio() {
+    static const std::array<CajaBeneficio, 8> c = {{
+        {"BIT", &FrmCotizador::chkbit, &FrmCotizador::chkbit_Click, "1"},
+        {"BPAI", &FrmCotizador::chkbpai, &FrmCotizador::chkbpai_Click, "2"},
+        {"MA", &FrmCotizador::chkma, &FrmCotizador::chkma_Click, "3"},
+        {"DI", &FrmCotizador::chkdi, &FrmCotizador::chkdi_Click, "4"},
+        {"TI", &FrmCotizador::chkti, &FrmCotizador::chkti_Click, "5"},
+        {"EG", &FrmCotizador::chkenfgr, &FrmCotizador::chkenfgr_Click, "7"},
+        {"BITF", &FrmCotizador::Chkbitf, &FrmCotizador::Chkbitf_Click, "8"},
+        {"CAF", &FrmCotizador::Chkcat, &FrmCotizador::Chkcat_Click, "9"},
+    }};
+    return c;
+}
+
 void LlenarBeneficios(FrmCotizador& w) {
-    const std::pair<Casilla*, const char*> cajas[] = {{&w.chkbit, "1"}, {&w.chkbpai, "2"}, {&w.chkma, "3"},
-                                                      {&w.chkdi, "4"},  {&w.chkti, "5"},   {&w.chkenfgr, "7"},
-                                                      {&w.Chkbitf, "8"}, {&w.Chkcat, "9"}};
-    for (size_t k = 0; k < 8; ++k)
-        if (cajas[k].first->marcada) {
-            w.txtBeneficio[k].texto = cajas[k].second;
+    const auto& cajas = CajasBeneficio();
+    for (size_t k = 0; k < cajas.size(); ++k)
+        if ((w.*cajas[k].caja).marcada) {
+            w.txtBeneficio[k].texto = cajas[k].id;
             w.txtBeneficioParticipacion[k].texto = "100";
         }
 }

@@ -23,6 +23,16 @@ struct TablaLineas {
 // Which flag set of the record a stored line writes.
 enum class JuegoBanderas { PrimeraLinea, LineasSiguientes };
 
+// The eight rider boxes of the line editor: short name, the box, its rule after a toggle, and
+// the rider id it writes into the hidden slots.
+struct CajaBeneficio {
+    const char* clave;
+    app::Casilla app::FrmCotizador::*caja;
+    void (app::FrmCotizador::*regla)();
+    const char* id;
+};
+const std::array<CajaBeneficio, 8>& CajasBeneficio();
+
 // Fills the hidden rider slots from the ticked rider boxes (id and a share of "100").
 void LlenarBeneficios(app::FrmCotizador& w);
 
