@@ -142,11 +142,14 @@ void Calculo::CalcularVPComisiones() {
         double* sob = est.Sobrevivencia.data();
         double* des = est.Descuento.data();
         const double* p = est.P[1] + x;
+        const float* comision = est.Comision.data();
         double s = 0;
+        double vivos = 1;  // survival to the start of year k, kept out of the array
         for (int k = 1; k <= m; ++k) {
-            sob[k] = p[k - 1] * sob[k - 1];
+            s += comision[k] * des[k - 1] * vivos;
+            vivos = p[k - 1] * vivos;
+            sob[k] = vivos;
             des[k] = v[k];
-            s += est.Comision[k] * des[k - 1] * sob[k - 1];
         }
         est.VPComisiones = s;
         const int ultimo = std::min<int>(m, est.AnosCrecimiento);

@@ -66,8 +66,10 @@ void Calculo::ReponerSerie(const Serie& s, const double* p, const std::array<dou
     const int n = s.n;
     sob[0] = 1;
     des[0] = 1;
+    double vivos = 1;
     for (int k = 1; k <= n; ++k) {
-        sob[k] = p[k - 1] * sob[k - 1];
+        vivos = p[k - 1] * vivos;
+        sob[k] = vivos;
         des[k] = v[k];
     }
     est.FactorCrecimiento = s.f;
@@ -94,18 +96,22 @@ double Calculo::AnualidadCreciente(int x, int n, float i, float g, int h, int co
     if (g == 0 && f == 0) {
         // No growth: (1 + f) is exactly 1 in every year and is left out of the same products;
         // the factor ends as the last assignment of the loop leaves it.
+        double vivos = 1;  // survival to the start of year k, kept out of the array
         for (int k = 1; k <= n; ++k) {
-            sob[k] = p[k - 1] * sob[k - 1];
+            s += des[k - 1] * vivos;
+            vivos = p[k - 1] * vivos;
+            sob[k] = vivos;
             des[k] = v[k];
-            s += des[k - 1] * sob[k - 1];
         }
         if (std::min(h, n) >= 1) f = Simple((std::min(h, n) - 1) * static_cast<double>(g));
     } else {
+        double vivos = 1;
         for (int k = 1; k <= n; ++k) {
             if (k <= h) f = Simple((k - 1) * static_cast<double>(g));
-            sob[k] = p[k - 1] * sob[k - 1];
+            s += des[k - 1] * vivos * (1.0 + f);
+            vivos = p[k - 1] * vivos;
+            sob[k] = vivos;
             des[k] = v[k];
-            s += des[k - 1] * sob[k - 1] * (1.0 + f);
         }
     }
     est.FactorCrecimiento = f;
@@ -138,19 +144,24 @@ void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c,
     if (g == 0 && f == 0) {
         // No growth: as in AnualidadCreciente, the factor 1 is left out of the same products.
         const int pagos = std::min(m, n);
+        // Survival carried in a local: reading it back from the array would put a store and a
+        // load on the chain of products.
+        double vivos = 1;
         int k = 1;
         for (; k <= pagos; ++k) {
-            sob[k] = p[k - 1] * sob[k - 1];
-            const double acumulada = 1 - sob[k];
+            anualidad += des[k - 1] * vivos;
+            vivos = p[k - 1] * vivos;
+            sob[k] = vivos;
+            const double acumulada = 1 - vivos;
             const double d = acumulada - muertes;
             muertes = acumulada;
             des[k] = v[k];
             seguro += d * des[k];
-            anualidad += des[k - 1] * sob[k - 1];
         }
         for (; k <= n; ++k) {
-            sob[k] = p[k - 1] * sob[k - 1];
-            const double acumulada = 1 - sob[k];
+            vivos = p[k - 1] * vivos;
+            sob[k] = vivos;
+            const double acumulada = 1 - vivos;
             const double d = acumulada - muertes;
             muertes = acumulada;
             des[k] = v[k];
@@ -160,15 +171,17 @@ void Calculo::SumarNivelada(int x, int n, int m, float i, float g, int b, int c,
         if (std::max(b, 1) <= ultimo) f = Simple((ultimo - b) * static_cast<double>(g));
         est.ValorDotal = des[n] * sob[n];
     } else {
+        double vivos = 1;
         for (int k = 1; k <= n; ++k) {
             if (b <= k && k <= c) f = Simple((k - b) * static_cast<double>(g));
-            sob[k] = p[k - 1] * sob[k - 1];
-            const double acumulada = 1 - sob[k];
+            if (k <= m) anualidad += des[k - 1] * vivos * (1.0 + f);
+            vivos = p[k - 1] * vivos;
+            sob[k] = vivos;
+            const double acumulada = 1 - vivos;
             const double d = acumulada - muertes;
             muertes = acumulada;
             des[k] = v[k];
             seguro += d * des[k] * (1.0 + f);
-            if (k <= m) anualidad += des[k - 1] * sob[k - 1] * (1.0 + f);
         }
         est.ValorDotal = des[n] * sob[n] * (1.0 + f);
     }

@@ -30,9 +30,13 @@ void Calculo::RecursionNivelada(Arreglo<double, 101>& r, double prima) {
     const double idelta = i / est.FuerzaReservas;
     const double* q = est.Q[2] + est.EdadCalculo;
     const double* p = est.P[2] + est.EdadCalculo;
+    // The previous year's reserve is carried in a local: reading it back from the array would
+    // put a store and a load on the chain of dependent divisions.
+    double anterior = r[1];
     for (int k = 2; k <= n; ++k) {
         const double pi = k <= m ? 1.0 : 0.0;
-        r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
+        anterior = Dividir((pi * prima + anterior) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
+        r[k] = anterior;
     }
 }
 
@@ -61,17 +65,21 @@ void Calculo::RecursionCreciente(Arreglo<double, 101>& r, double prima, int h) {
     const float f0 = fc;
     if (g == 0 && fc == 0) {
         // No growth: the factor 1 is left out of the same products (x · 1 = x).
+        double anterior = r[1];
         for (int k = 2; k <= n; ++k) {
             const double pi = k <= m ? 1.0 : 0.0;
-            r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
+            anterior = Dividir((pi * prima + anterior) * (1 + i) - idelta * q[k - 1] * 1000, p[k - 1], "la reserva");
+            r[k] = anterior;
         }
         if (std::min(h, n) >= 2) fc = Simple((std::min(h, n) - 1) * static_cast<double>(g));
     } else {
+        double anterior = r[1];
         for (int k = 2; k <= n; ++k) {
             if (k <= h) fc = Simple((k - 1) * static_cast<double>(g));
             const double pi = k <= m ? 1.0 : 0.0;
             const double f = 1.0 + fc;
-            r[k] = Dividir((f * pi * prima + r[k - 1]) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
+            anterior = Dividir((f * pi * prima + anterior) * (1 + i) - idelta * q[k - 1] * 1000 * f, p[k - 1], "la reserva");
+            r[k] = anterior;
         }
     }
     est.FactorCrecimiento = fc;
@@ -88,9 +96,11 @@ void Calculo::RecursionAnual(Arreglo<double, 101>& r, double prima) {
     const double* p = est.P[2] + est.EdadCalculo;
     // Premiums while they are paid, as in the other recursions: a limited-pay plan charged every
     // year would end above its sum.
+    double anterior = r[1];
     for (int k = 2; k <= n; ++k) {
         const double pi = k <= m ? 1.0 : 0.0;
-        r[k] = Dividir((pi * prima + r[k - 1]) * (1 + i) - 1000 * q[k - 1], p[k - 1], "la reserva");
+        anterior = Dividir((pi * prima + anterior) * (1 + i) - 1000 * q[k - 1], p[k - 1], "la reserva");
+        r[k] = anterior;
     }
 }
 
