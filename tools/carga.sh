@@ -2,10 +2,20 @@
 # Load runs of the command line: a batch of N one-line quotes with riders (default 100 000)
 # through `cotizador-cli lote`, with its time and peak memory, and the same at N/100 to show that
 # memory stays flat. Uses the release build (build-rel/), building it when missing.
-#   tools/carga.sh [N]
+#   tools/carga.sh [N] [--memoria]
+# With --memoria each batch runs again under valgrind's massif, which gives the peak of the heap
+# and the heap at the end of the run (minutes for 100 000 rows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-n=${1:-100000}
+n=100000
+memoria=0
+for a in "$@"; do
+  case "$a" in
+    --memoria) memoria=1 ;;
+    *[!0-9]* | "") echo "uso: tools/carga.sh [N] [--memoria]" >&2; exit 2 ;;
+    *) n=$a ;;
+  esac
+done
 cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-rel -j2 --target cotizador-cli >/dev/null
 carpeta=$(mktemp -d)
@@ -36,4 +46,13 @@ for filas in $((n / 100)) "$n"; do
   correctas=$(grep -c ',ok,' "$carpeta/resultado.csv" || true)
   echo "   $correctas correctas de $filas"
   [ "$correctas" = "$filas" ] || { echo "hay renglones rechazados"; exit 1; }
+  if [ $memoria = 1 ]; then
+    rm -f "$carpeta/massif.out" "$carpeta/resultado.csv"
+    valgrind --tool=massif --massif-out-file="$carpeta/massif.out" \
+      build-rel/bin/cotizador-cli lote "$carpeta/lote.csv" --salida "$carpeta/resultado.csv" 2>/dev/null
+    [ "$(grep -c ',ok,' "$carpeta/resultado.csv")" = "$filas" ] || { echo "massif: el lote no terminó"; exit 1; }
+    # Each snapshot: mem_heap_B (useful bytes) and mem_heap_extra_B (the allocator's overhead).
+    awk -F= '/^mem_heap_B/ { u = $2 } /^mem_heap_extra_B/ { t = u + $2; if (t > pico) pico = t; ultimo = t }
+      END { printf "   montículo: pico %.2f MB, al terminar %.2f MB (massif)\n", pico / 1e6, ultimo / 1e6 }' "$carpeta/massif.out"
+  fi
 done

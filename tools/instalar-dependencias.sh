@@ -11,6 +11,7 @@ PAQUETES=(
   unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql
   poppler-utils fonts-liberation2 fonts-crosextra-carlito fonts-crosextra-caladea
   dpkg-dev groff-base
+  clang libclang-rt-14-dev valgrind
 )
 
 faltan=()

@@ -3,6 +3,9 @@
 // result and leaves what was there before.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "apoyo_cli.h"
@@ -153,6 +156,39 @@ TEST(Fallas, UnaCotizacionQueNoSePuedeGuardarDejaElArchivoAnterior) {
     EXPECT_NE(e.errores.find("No se pudo guardar la cotización q.cvi"), std::string::npos) << e.errores;
     fs::remove(cvi);
     fs::remove(cvi.string() + ".err");
+}
+
+TEST(Fallas, UnaCarpetaDeSoloLecturaDejaElArchivoAnterior) {
+    const fs::path carpeta = fs::temp_directory_path() / ("cv_cli_lectura_" + std::to_string(::getpid()));
+    fs::create_directories(carpeta);
+    const fs::path cvi = carpeta / "q.cvi";
+    auto opciones = kCotizacion;
+    opciones.insert(opciones.end(), {"--guardar", cvi.string()});
+    ASSERT_EQ(Ejecutar(opciones).estado, 0);
+    const std::string antes = LeerArchivo(cvi);
+    // Root writes anywhere: the second run is then another user's, for whom the folder is
+    // read-only; anyone else has the write bits taken away.
+    std::string orden = "'" CV_PROGRAMA "'";
+    if (::geteuid() == 0) {
+        orden = "setpriv --reuid=65534 --regid=65534 --clear-groups " + orden;
+        if (std::system((orden + " ayuda > /dev/null 2>&1").c_str()) != 0) {
+            fs::remove_all(carpeta);
+            GTEST_SKIP() << "the unprivileged user cannot reach the program in this folder";
+        }
+    } else
+        fs::permissions(carpeta, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+    opciones[4] = "50";
+    for (const auto& a : opciones) orden += " '" + a + "'";
+    const fs::path err = fs::temp_directory_path() / ("cv_cli_lectura_" + std::to_string(::getpid()) + ".err");
+    const int r = std::system((orden + " > /dev/null 2> '" + err.string() + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 3) << r;
+    EXPECT_NE(LeerArchivo(err).find("No se pudo guardar la cotización q.cvi"), std::string::npos) << LeerArchivo(err);
+    EXPECT_EQ(LeerArchivo(cvi), antes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(carpeta), fs::directory_iterator()), 1);  // no temporary left
+    fs::permissions(carpeta, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(carpeta);
+    fs::remove(err);
 }
 
 }  // namespace

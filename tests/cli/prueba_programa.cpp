@@ -31,6 +31,8 @@ struct CasoArchivo {
     std::vector<std::string> alReabrir = {};  // what the file does not keep
 };
 
+void PrintTo(const CasoArchivo& c, std::ostream* os) { *os << c.nombre; }
+
 class CotizacionYArchivo : public testing::TestWithParam<CasoArchivo> {};
 
 TEST_P(CotizacionYArchivo, DaLasMismasCifras) {

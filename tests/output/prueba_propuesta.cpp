@@ -37,6 +37,12 @@ struct CasoPapeleria {
     double xFecha, yFecha, xRangos, yRangos;
 };
 
+// The case's name in the test list, the same at every build.
+void PrintTo(const CasoPapeleria& c, std::ostream* os) {
+    *os << "producto" << c.producto << "_aportaciones" << c.aportaciones << (c.garantizados ? "_garantizados" : "") << "_"
+        << c.papeleria;
+}
+
 class Papeleria : public Propuesta, public testing::WithParamInterface<CasoPapeleria> {};
 
 TEST_P(Papeleria, SeEligePorAportacionesYValoresGarantizados) {
@@ -185,6 +191,8 @@ struct CasoTabla {
     std::vector<double> columnas;  // right edges, year to total protection
     size_t renglones;
 };
+
+void PrintTo(const CasoTabla& c, std::ostream* os) { *os << c.anos << "_anos" << (c.garantizados ? "_garantizados" : ""); }
 
 class TablaValores : public Propuesta, public testing::WithParamInterface<CasoTabla> {};
 
