@@ -2,7 +2,12 @@
 // program: each is calculated or refused with its message, never a crash or a wrong status.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "apoyo_cli.h"
+#include "data/catalogo.h"
+#include "engine/catalogo_motor.h"
+#include "engine/premium/calculo.h"
 
 namespace prueba_cli {
 namespace {
@@ -73,6 +78,59 @@ TEST(Limites, DiezLineasConTodosSusBeneficiosYNingunaMas) {
     const Ejecucion once = Ejecutar(Cotizacion(o));
     EXPECT_EQ(once.estado, 3);
     EXPECT_NE(once.errores.find("La cotización admite como máximo 10 planes"), std::string::npos) << once.errores;
+}
+
+}  // namespace
+}  // namespace prueba_cli
+
+namespace prueba_cli {
+namespace {
+
+// Below the window, whose rules never give a line all eight riders: the engine with every line
+// and every rider slot filled. Ten identical lines must come out identical, slot by slot.
+TEST(Limites, ElMotorConDiezLineasDeOchoBeneficios) {
+    auto catalogo = std::make_shared<const cv::CatalogoMotor>(cv::datos::VincularCatalogo(CV_BASE_MUESTRA));
+    cv::Calculo calc(catalogo);
+    cv::EntradaCalculo in;
+    in.txtEdad = "35";
+    in.comFuma = "No";
+    in.comMoneda = "Pesos";
+    in.txtSumaAseguradaGlobal = "10,000,000.00";
+    in.txtProducto = "3";
+    in.dbcPlazo = "20";
+    in.EdadPadreTutor = 40;
+    in.lineas.resize(1);
+    const char* ids[] = {"1", "2", "3", "4", "5", "7", "8", "9"};
+    for (int k = 1; k <= 10; ++k) {
+        cv::LineaCotizacion l;
+        l.Producto = "3";
+        l.PlazoSeguro = l.PlazoPago = 20;
+        l.Participacion = 10;
+        for (int s = 1; s <= 8; ++s) {
+            l.Beneficio[s] = ids[s - 1];
+            l.ParticipacionBeneficio[s] = 100;
+        }
+        in.lineas.push_back(l);
+    }
+    ASSERT_NO_THROW(calc.CalcularCotizacion(in));
+    const cv::EstadoMotor& e = calc.Estado();
+    EXPECT_EQ(e.NumLineas, 10);
+    double conPrima = 0;
+    for (int s = 1; s <= 8; ++s) {
+        SCOPED_TRACE("casilla " + std::to_string(s));
+        // Slot 1 (BIT) is a share of the basic premium, which on the first line carries the
+        // policy expenses.
+        for (int k = s == 1 ? 3 : 1; k <= 10; ++k)
+            EXPECT_EQ(e.PrimaBeneficioMostrada[s][k], e.PrimaBeneficioMostrada[s][2]) << "línea " << k;
+        EXPECT_GE(e.PrimaBeneficioMostrada[s][2], 0);
+        conPrima += e.PrimaBeneficioMostrada[s][2] > 0;
+    }
+    EXPECT_GE(conPrima, 6);
+    // The first line carries the policy expenses; every other adds the same premium.
+    const cv::Currency segunda = e.PrimaAcumuladaLineas[2] - e.PrimaAcumuladaLineas[1];
+    EXPECT_GT(segunda, cv::Currency());
+    for (int k = 3; k <= 10; ++k) EXPECT_EQ(e.PrimaAcumuladaLineas[k] - e.PrimaAcumuladaLineas[k - 1], segunda) << "línea " << k;
+    EXPECT_GT(e.PrimerRecibo, 0);
 }
 
 }  // namespace
