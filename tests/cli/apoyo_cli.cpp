@@ -13,13 +13,13 @@ namespace fs = std::filesystem;
 
 namespace prueba_cli {
 
-namespace {
-
 std::string Citar(const std::string& a) {
     std::string s = "'";
     for (char c : a) s += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return s + "'";
 }
+
+namespace {
 
 std::string Leer(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

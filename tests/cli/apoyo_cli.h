@@ -16,6 +16,9 @@ struct Ejecucion {
     std::string salida, errores;
 };
 
+// A word for the shell, quoted so that it reaches the program as it is.
+std::string Citar(const std::string& a);
+
 // Runs cotizador-cli with the arguments (and the text as standard input, when given).
 Ejecucion Ejecutar(const std::vector<std::string>& argumentos, const std::string& entrada = {});
 

@@ -47,7 +47,7 @@ void CambiarFila(const fs::path& archivo, const std::string& clave, const std::f
 // A sample database changed by SQL after it was built.
 fs::path Alterar(const std::string& nombre, const std::string& sql) {
     const fs::path base = ConstruirBase(nombre, [](const fs::path&) {});
-    const std::string orden = "printf \"PRAGMA key='918262';\\n" + sql + "\\n\" | sqlcipher '" + base.string() + "' > /dev/null";
+    const std::string orden = "printf \"PRAGMA key='918262';\\n" + sql + "\\n\" | sqlcipher " + Citar(base.string()) + " > /dev/null";
     if (std::system(orden.c_str()) != 0) throw std::runtime_error("sqlcipher: " + sql);
     return base;
 }
@@ -74,8 +74,8 @@ TEST(Fallas, BaseDeDatosDanadaOIncompleta) {
          [] {
              const fs::path base = ConstruirBase("otra_clave", [](const fs::path&) {});
              const fs::path otra = base.parent_path() / "otra.svi";
-             const std::string orden = "'" CV_CONSTRUIR "' '" + base.parent_path().string() + "' '" + otra.string() +
-                                       "' ';pwd=123' > /dev/null 2>&1";
+             const std::string orden = Citar(CV_CONSTRUIR) + " " + Citar(base.parent_path().string()) + " " +
+                                       Citar(otra.string()) + " ';pwd=123' > /dev/null 2>&1";
              if (std::system(orden.c_str()) != 0) throw std::runtime_error("construir");
              return otra;
          },
@@ -137,12 +137,12 @@ TEST(Fallas, UnaCotizacionQueNoSePuedeGuardarDejaElArchivoAnterior) {
     const std::string antes = LeerArchivo(cvi);
     ASSERT_FALSE(antes.empty());
     // A full disk: no byte may be written (and the signal that would kill the writer ignored).
-    std::string orden = "trap '' XFSZ; ulimit -f 0; exec '" CV_PROGRAMA "'";
+    std::string orden = "trap '' XFSZ; ulimit -f 0; exec " + Citar(CV_PROGRAMA);
     auto otra = opciones;
     otra[4] = "50";  // another quote
-    for (const auto& a : otra) orden += " '" + a + "'";
+    for (const auto& a : otra) orden += " " + Citar(a);
     // The messages go through a pipe, which the limit does not reach.
-    const int r = std::system(("bash -c \"" + orden + "\" 2>&1 > /dev/null | cat > '" + cvi.string() + ".err'").c_str());
+    const int r = std::system(("bash -c \"" + orden + "\" 2>&1 > /dev/null | cat > " + Citar(cvi.string() + ".err")).c_str());
     (void)r;
     EXPECT_NE(LeerArchivo(cvi.string() + ".err").find("No se pudo guardar la cotización"), std::string::npos)
         << LeerArchivo(cvi.string() + ".err");
@@ -168,7 +168,7 @@ TEST(Fallas, UnaCarpetaDeSoloLecturaDejaElArchivoAnterior) {
     const std::string antes = LeerArchivo(cvi);
     // Root writes anywhere: the second run is then another user's, for whom the folder is
     // read-only; anyone else has the write bits taken away.
-    std::string orden = "'" CV_PROGRAMA "'";
+    std::string orden = Citar(CV_PROGRAMA);
     if (::geteuid() == 0) {
         orden = "setpriv --reuid=65534 --regid=65534 --clear-groups " + orden;
         if (std::system((orden + " ayuda > /dev/null 2>&1").c_str()) != 0) {
@@ -179,9 +179,9 @@ TEST(Fallas, UnaCarpetaDeSoloLecturaDejaElArchivoAnterior) {
         fs::permissions(carpeta, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
     opciones[4] = "50";
-    for (const auto& a : opciones) orden += " '" + a + "'";
+    for (const auto& a : opciones) orden += " " + Citar(a);
     const fs::path err = fs::temp_directory_path() / ("cv_cli_lectura_" + std::to_string(::getpid()) + ".err");
-    const int r = std::system((orden + " > /dev/null 2> '" + err.string() + "'").c_str());
+    const int r = std::system((orden + " > /dev/null 2> " + Citar(err.string())).c_str());
     EXPECT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 3) << r;
     EXPECT_NE(LeerArchivo(err).find("No se pudo guardar la cotización q.cvi"), std::string::npos) << LeerArchivo(err);
     EXPECT_EQ(LeerArchivo(cvi), antes);

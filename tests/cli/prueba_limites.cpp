@@ -115,7 +115,7 @@ TEST(Limites, ElMotorConDiezLineasDeOchoBeneficios) {
     ASSERT_NO_THROW(calc.CalcularCotizacion(in));
     const cv::EstadoMotor& e = calc.Estado();
     EXPECT_EQ(e.NumLineas, 10);
-    double conPrima = 0;
+    int conPrima = 0;
     for (int s = 1; s <= 8; ++s) {
         SCOPED_TRACE("casilla " + std::to_string(s));
         // Slot 1 (BIT) is a share of the basic premium, which on the first line carries the
